@@ -11,6 +11,11 @@ if(WIN32)
                                                    _WIN32_WINNT=0x0601 WINVER=0x0601)
 endif()
 
+if(DV_FUZZ AND NOT WIN32)
+  # Coverage instrumentation everywhere so that the fuzzers see into the libraries.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(DV_SANITIZE AND NOT WIN32)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                       -fno-sanitize-recover=undefined)
