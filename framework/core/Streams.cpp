@@ -12,7 +12,9 @@ int64_t TStream::Size() {
   return size;
 }
 
-void TStream::SetSize(int64_t) { throw EStreamError("Stream does not support resizing"); }
+void TStream::SetSize(int64_t) {
+  throw EStreamError("Stream does not support resizing");
+}
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
   if (count < 0 || (count != 0 && Read(buffer, count) != count)) throw EReadError();
@@ -139,7 +141,9 @@ int64_t TReadOnlyMemoryStream::Read(void* buffer, int64_t count) {
   return available;
 }
 
-int64_t TReadOnlyMemoryStream::Write(const void*, int64_t) { return 0; }
+int64_t TReadOnlyMemoryStream::Write(const void*, int64_t) {
+  return 0;
+}
 
 int64_t TReadOnlyMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   const int64_t target = SeekTarget(position_, size_, offset, origin);

@@ -27,10 +27,13 @@ EInvalidPropertyIndex::EInvalidPropertyIndex(int index)
     : Exception(Format("Invalid property index %d.", index)) {}
 
 void ThrowCannotAssign(const std::string& sourceClass, const std::string& targetClass) {
-  throw EConvertError(Format("Cannot assign a %s to a %s", sourceClass.c_str(), targetClass.c_str()));
+  throw EConvertError(
+      Format("Cannot assign a %s to a %s", sourceClass.c_str(), targetClass.c_str()));
 }
 
-static char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+static char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 bool SameTextAscii(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -40,14 +43,17 @@ bool SameTextAscii(const std::string& a, const std::string& b) {
 }
 
 std::string LowerCaseAscii(std::string text) {
-  for (char& c : text) c = LowerAscii(c);
+  for (char& c : text)
+    c = LowerAscii(c);
   return text;
 }
 
 std::string TrimSpaces(const std::string& text) {
   size_t begin = 0;
   size_t end = text.size();
-  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
-  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ')
+    ++begin;
+  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ')
+    --end;
   return text.substr(begin, end - begin);
 }
