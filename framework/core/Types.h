@@ -1,0 +1,41 @@
+// Geometry shared by the framework and the controls. Portable: never includes windows.h.
+#pragma once
+
+#include <algorithm>
+
+struct TPoint {
+  int X = 0;
+  int Y = 0;
+  friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+struct TSize {
+  int cx = 0;
+  int cy = 0;
+  friend bool operator==(const TSize&, const TSize&) = default;
+};
+
+// Right and Bottom are exclusive, as in the platform's RECT.
+struct TRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+
+  int Width() const { return Right - Left; }
+  int Height() const { return Bottom - Top; }
+  bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+  bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
+  TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
+  TRect Inflate(int dx, int dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }
+  TRect Intersect(const TRect& other) const {
+    TRect r{std::max(Left, other.Left), std::max(Top, other.Top), std::min(Right, other.Right),
+            std::min(Bottom, other.Bottom)};
+    return r.IsEmpty() ? TRect{} : r;
+  }
+  friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+inline TRect Bounds(int left, int top, int width, int height) {
+  return {left, top, left + width, top + height};
+}
