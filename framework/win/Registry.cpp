@@ -1,0 +1,149 @@
+#include "framework/win/Registry.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "framework/core/SysUtils.h"
+#include "framework/win/RegistryApi.h"
+
+namespace {
+
+[[noreturn]] void ThrowValueError(const char* format, const std::string& name) {
+  throw ERegistryException(Format(format, name.c_str()));
+}
+
+bool IsAbsolute(const std::string& path) {
+  return !path.empty() && path.front() == '\\';
+}
+
+}  // namespace
+
+void TRegistry::SetRootKey(HKEY rootKey) noexcept {
+  if (rootKey == rootKey_) return;
+  CloseKey();
+  rootKey_ = rootKey;
+}
+
+bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
+  const bool absolute = IsAbsolute(key);
+  const std::string relative = absolute ? key.substr(1) : key;
+  const HKEY base = (absolute || !currentKey_) ? rootKey_ : currentKey_.Get();
+
+  HKEY opened = nullptr;
+  LSTATUS status;
+  if (canCreate) {
+    DWORD disposition = 0;
+    status = RegistryApi().CreateKeyEx(base, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                       access_, nullptr, &opened, &disposition);
+  } else {
+    status = RegistryApi().OpenKeyEx(base, relative.c_str(), 0, access_, &opened);
+  }
+  if (status != ERROR_SUCCESS || opened == nullptr) return false;
+
+  std::string path;
+  if (absolute || currentPath_.empty()) {
+    path = relative;
+  } else if (relative.empty()) {
+    path = currentPath_;
+  } else {
+    path = currentPath_ + '\\' + relative;
+  }
+  currentKey_.Reset(opened);
+  currentPath_ = std::move(path);
+  return true;
+}
+
+void TRegistry::CloseKey() noexcept {
+  currentKey_.Reset();
+  currentPath_.clear();
+}
+
+void TRegistry::CreateKey(const std::string& key) {
+  const bool absolute = IsAbsolute(key);
+  const std::string relative = absolute ? key.substr(1) : key;
+  const HKEY base = (absolute || !currentKey_) ? rootKey_ : currentKey_.Get();
+
+  HKEY created = nullptr;
+  DWORD disposition = 0;
+  const LSTATUS status =
+      RegistryApi().CreateKeyEx(base, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                access_, nullptr, &created, &disposition);
+  TRegistryKey owner(created);
+  if (status != ERROR_SUCCESS || !owner)
+    throw ERegistryException(Format("Failed to create key %s", key.c_str()));
+}
+
+HKEY TRegistry::ValueKey() const noexcept {
+  return currentKey_ ? currentKey_.Get() : rootKey_;
+}
+
+std::string TRegistry::ReadString(const std::string& name) const {
+  DWORD type = REG_NONE;
+  DWORD size = 0;
+  if (RegistryApi().QueryValueEx(ValueKey(), name.c_str(), nullptr, &type, nullptr, &size) !=
+          ERROR_SUCCESS ||
+      size == 0)
+    return std::string();
+
+  std::vector<BYTE> data(size);
+  if (RegistryApi().QueryValueEx(ValueKey(), name.c_str(), nullptr, &type, data.data(), &size) !=
+      ERROR_SUCCESS)
+    ThrowValueError("Failed to get data for '%s'", name);
+  if (type != REG_SZ && type != REG_EXPAND_SZ) ThrowValueError("Invalid data type for '%s'", name);
+
+  // The platform may report fewer bytes on the second call; never read past them.
+  const size_t length = std::min<size_t>(size, data.size());
+  std::string text(reinterpret_cast<const char*>(data.data()), length);
+  const size_t end = text.find('\0');
+  if (end != std::string::npos) text.resize(end);
+  return text;
+}
+
+int32_t TRegistry::ReadInteger(const std::string& name) const {
+  // Zero-filled so that a REG_DWORD stored with fewer than 4 bytes reads its high bytes as 0.
+  BYTE data[4] = {};
+  DWORD type = REG_NONE;
+  DWORD size = sizeof data;
+  if (RegistryApi().QueryValueEx(ValueKey(), name.c_str(), nullptr, &type, data, &size) !=
+      ERROR_SUCCESS)
+    ThrowValueError("Failed to get data for '%s'", name);
+  if (type != REG_DWORD) ThrowValueError("Invalid data type for '%s'", name);
+  const uint32_t bits = static_cast<uint32_t>(data[0]) | static_cast<uint32_t>(data[1]) << 8 |
+                        static_cast<uint32_t>(data[2]) << 16 | static_cast<uint32_t>(data[3]) << 24;
+  return static_cast<int32_t>(bits);
+}
+
+bool TRegistry::ReadBool(const std::string& name) const {
+  return ReadInteger(name) != 0;
+}
+
+void TRegistry::WriteData(const std::string& name, DWORD type, const BYTE* data, DWORD size) {
+  if (RegistryApi().SetValueEx(ValueKey(), name.c_str(), 0, type, data, size) != ERROR_SUCCESS)
+    ThrowValueError("Failed to set data for '%s'", name);
+}
+
+void TRegistry::WriteString(const std::string& name, const std::string& value) {
+  // c_str() carries the terminating zero byte, which is part of the stored data.
+  WriteData(name, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+            static_cast<DWORD>(value.size() + 1));
+}
+
+void TRegistry::WriteInteger(const std::string& name, int32_t value) {
+  const uint32_t bits = static_cast<uint32_t>(value);
+  const BYTE data[4] = {static_cast<BYTE>(bits), static_cast<BYTE>(bits >> 8),
+                        static_cast<BYTE>(bits >> 16), static_cast<BYTE>(bits >> 24)};
+  WriteData(name, REG_DWORD, data, sizeof data);
+}
+
+void TRegistry::WriteBool(const std::string& name, bool value) {
+  WriteInteger(name, value ? 1 : 0);
+}
+
+bool TRegistry::ValueExists(const std::string& name) const noexcept {
+  return RegistryApi().QueryValueEx(ValueKey(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+         ERROR_SUCCESS;
+}
+
+bool TRegistry::DeleteValue(const std::string& name) noexcept {
+  return RegistryApi().DeleteValue(ValueKey(), name.c_str()) == ERROR_SUCCESS;
+}

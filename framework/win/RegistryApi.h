@@ -1,0 +1,34 @@
+// The registry calls of the accessor, behind a table that tests can replace for a while.
+#pragma once
+
+#include <windows.h>
+
+// One pointer per advapi32 entry point the accessor uses; signatures are the platform's.
+struct TRegistryApi {
+  decltype(&::RegCreateKeyExA) CreateKeyEx;
+  decltype(&::RegOpenKeyExA) OpenKeyEx;
+  decltype(&::RegQueryValueExA) QueryValueEx;
+  decltype(&::RegSetValueExA) SetValueEx;
+  decltype(&::RegDeleteValueA) DeleteValue;
+  decltype(&::RegCloseKey) CloseKey;
+};
+
+// advapi32's own entry points.
+const TRegistryApi& SystemRegistryApi();
+
+// The table in force: the innermost live TRegistryApiScope, else SystemRegistryApi().
+const TRegistryApi& RegistryApi();
+
+// Puts a table in force for its lifetime and restores the previous one afterwards.
+// Scopes nest; destroy them in reverse order of creation (automatic variables do).
+class TRegistryApiScope {
+ public:
+  explicit TRegistryApiScope(const TRegistryApi& api);
+  ~TRegistryApiScope();
+  TRegistryApiScope(const TRegistryApiScope&) = delete;
+  TRegistryApiScope& operator=(const TRegistryApiScope&) = delete;
+
+ private:
+  TRegistryApi api_;
+  const TRegistryApi* previous_;
+};

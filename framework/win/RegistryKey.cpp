@@ -1,0 +1,19 @@
+#include "framework/win/RegistryKey.h"
+
+#include "framework/win/RegistryApi.h"
+
+TRegistryKey& TRegistryKey::operator=(TRegistryKey&& other) noexcept {
+  if (this != &other) Reset(other.Release());
+  return *this;
+}
+
+HKEY TRegistryKey::Release() noexcept {
+  HKEY key = key_;
+  key_ = nullptr;
+  return key;
+}
+
+void TRegistryKey::Reset(HKEY key) noexcept {
+  if (key_ != nullptr && key_ != key) RegistryApi().CloseKey(key_);
+  key_ = key;
+}
