@@ -21,12 +21,14 @@ class TGIFByteReader {
   // Exactly count bytes or "Stream read error".
   void Read(void* out, size_t count) {
     if (count > Remaining()) throw EReadError();
+    if (count == 0) return;
     std::memcpy(out, data_ + position_, count);
     position_ += count;
   }
   // Up to count bytes; returns how many were there.
   size_t ReadUpTo(void* out, size_t count) {
     const size_t available = std::min(count, Remaining());
+    if (available == 0) return 0;
     std::memcpy(out, data_ + position_, available);
     position_ += available;
     return available;

@@ -66,6 +66,14 @@ struct EncoderTables {
   uint16_t slots[kHashSlots];
 };
 
+// The first probe slot of the string (prefix, pixel). A string is identified by its prefix code
+// and last pixel alone, so any spread of these keys finds the same records; this one spreads
+// consecutive codes evenly. A hash chained over the string's pixels would collapse to slot 0 for
+// long runs of one colour (17777 = 29 x 613), making every probe walk one growing cluster.
+inline uint32_t SlotFor(uint32_t prefix, uint32_t pixel) {
+  return ((prefix << 8 | pixel) * 4099u) % kHashSlots;
+}
+
 void Report(const TGIFProgressEvent& progress, TGIFProgressStage stage, int percent,
             const std::string& message = std::string()) {
   if (progress) progress(stage, percent, message);
@@ -105,7 +113,6 @@ void Encode(TStream& destination, const TLzwPixelSource& source,
 
   const uint64_t stride = DibRowStride(source.width, kBits);
   uint32_t prefix = 0;
-  uint32_t hash = 0;
   uint32_t length = 0;  // pixels in the current string
   uint32_t row = 0;
   int pass = 0;
@@ -116,11 +123,9 @@ void Encode(TStream& destination, const TLzwPixelSource& source,
       const uint32_t pixel = PixelAt<kBits>(rowBytes, column);
       if (++length == 1) {
         prefix = pixel;
-        hash = pixel * 301 + 903;
         continue;
       }
-      hash = ((pixel + length + 4) * hash) % kHashSlots;
-      uint32_t slot = hash;
+      uint32_t slot = SlotFor(prefix, pixel);
       for (;;) {
         const uint16_t entry = slots[slot];
         if (entry == kEmptySlot) break;
@@ -138,7 +143,6 @@ void Encode(TStream& destination, const TLzwPixelSource& source,
           StringRecord{static_cast<uint16_t>(prefix), static_cast<uint16_t>(lastCode),
                        static_cast<uint8_t>(pixel), 0};
       prefix = pixel;
-      hash = pixel * 301 + 903;
       length = 1;
       if (lastCode == capacity) {
         capacity <<= 1;
