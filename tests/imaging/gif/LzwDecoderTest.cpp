@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "GifTestFiles.h"
+#include "GifTestImages.h"
 #include "framework/core/SysUtils.h"
 #include "imaging/gif/FrameDib.h"
 #include "imaging/gif/Interlace.h"
@@ -32,15 +33,6 @@ Decoded Decode(const Bytes& stored, uint32_t width, uint32_t height, uint32_t co
     for (uint32_t x = 0; x < width; ++x)
       result.indices.push_back(static_cast<uint8_t>(bitmap.IndexAt(x, y)));
   return result;
-}
-
-std::string FailureOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Exception& failure) {
-    return failure.Message();
-  }
-  return "no failure";
 }
 
 using Codes = std::vector<std::pair<uint32_t, uint32_t>>;
