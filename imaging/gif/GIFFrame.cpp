@@ -45,7 +45,7 @@ void TDvGIFFrame::Reset() {
   item_ = std::make_shared<TGIFItem>();
   grey = false;
   corrupt = false;
-  transparentColor = kNoColor;
+  transparentColor = clNone;
   left = 0;
   top = 0;
   interlaced = false;

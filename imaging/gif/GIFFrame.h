@@ -65,7 +65,7 @@ class TDvGIFFrame {
   bool interlaced = false;
   bool corrupt = false;  // stored data cut short or not decoded cleanly
   bool grey = false;     // the writer reduces true colour to grey levels
-  TColor transparentColor = kNoColor;
+  TColor transparentColor = clNone;
   uint32_t delay = 0;    // milliseconds
   uint8_t disposal = 0;  // 0..7
   bool localColorTable = false;

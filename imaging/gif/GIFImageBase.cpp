@@ -25,7 +25,7 @@ void TGIFImageBase::Reset() {
   header_ = std::make_shared<TGIFData>();
   frames_.clear();
   currentIndex_ = -1;
-  backgroundColor_ = kNoColor;
+  backgroundColor_ = clNone;
   repeatCount_ = 1;
   looping_ = false;
   version_ = 0;
@@ -121,7 +121,7 @@ uint32_t TGIFImageBase::Height() {
 bool TGIFImageBase::Transparent() const {
   if (!transparentFlag_) return false;
   return std::any_of(frames_.begin(), frames_.end(),
-                     [](const auto& frame) { return frame->transparentColor != kNoColor; });
+                     [](const auto& frame) { return frame->transparentColor != clNone; });
 }
 
 void TGIFImageBase::SetWidth(int) {

@@ -52,12 +52,12 @@ class TGIFImageBase {
   const TDvGIFFrame& Frame(int index) const { return *frames_.at(static_cast<size_t>(index)); }
   // Appends a frame made from the picture, makes it current, moves the version to "87a" (none
   // set) or "89a" (several frames); returns its index.
-  virtual int AddFrame(const IGIFFrameBitmap& source, TColor transparentColor = kNoColor);
+  virtual int AddFrame(const IGIFFrameBitmap& source, TColor transparentColor = clNone);
 
   // Assignment; each notifies the change listeners. nullptr assigns nothing.
   void Assign(const TGIFImageBase* source);
   void AssignFrame(const TDvGIFFrame& source);
-  void AssignGraphic(const IGIFFrameBitmap& source, TColor transparentColor = kNoColor);
+  void AssignGraphic(const IGIFFrameBitmap& source, TColor transparentColor = clNone);
 
   // The bitmap of the current frame (frame 0 when the index is out of range); without frames an
   // empty frame is added first.
@@ -125,7 +125,7 @@ class TGIFImageBase {
   int currentIndex_ = -1;
   uint16_t screenWidth_ = 0;
   uint16_t screenHeight_ = 0;
-  TColor backgroundColor_ = kNoColor;
+  TColor backgroundColor_ = clNone;
   bool looping_ = false;
   uint16_t repeatCount_ = 1;  // 0..30000 from files
   bool transparentFlag_ = true;

@@ -256,7 +256,7 @@ void TDvGIFFrame::ApplyGraphicControl() {
         transparentColor = item_->colors.entries[index].Color();
       }
     } else {
-      transparentColor = kNoColor;
+      transparentColor = clNone;
     }
     const uint32_t field = fixed[gce::kDelayLow] | (fixed[gce::kDelayHigh] << 8);
     delay = std::max(delay, 10 * field);

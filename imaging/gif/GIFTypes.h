@@ -7,22 +7,14 @@
 #include <functional>
 #include <string>
 
-// A colour value 0x00BBGGRR, as the framework's TColor.
-using TColor = uint32_t;
-// The framework's clNone: no colour.
-inline constexpr TColor kNoColor = 0x1FFFFFFF;
-
-inline constexpr TColor RgbColor(uint8_t red, uint8_t green, uint8_t blue) {
-  return static_cast<TColor>(red) | (static_cast<TColor>(green) << 8) |
-         (static_cast<TColor>(blue) << 16);
-}
+#include "framework/core/Colors.h"
 
 struct TGIFRgb {
   uint8_t red = 0;
   uint8_t green = 0;
   uint8_t blue = 0;
   bool operator==(const TGIFRgb&) const = default;
-  TColor Color() const { return RgbColor(red, green, blue); }
+  TColor Color() const { return RGBColor(red, green, blue); }
 };
 static_assert(sizeof(TGIFRgb) == 3, "colour tables are read and written as packed triples");
 

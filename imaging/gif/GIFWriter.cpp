@@ -39,7 +39,7 @@ void PutExtension(std::vector<uint8_t>& out, const TExtension& extension) {
 }
 
 int FindColor(const TGIFColorTable& table, TColor color) {
-  if (color == kNoColor) return -1;
+  if (color == clNone) return -1;
   for (uint32_t i = 0; i < table.count && i < 256; ++i)
     if (table.entries[i].Color() == color) return static_cast<int>(i);
   return -1;
@@ -136,7 +136,7 @@ void TGIFImageBase::PrepareFrame(TDvGIFFrame& frame) {
   TExtension* control = nullptr;
   for (auto it = extensions.rbegin(); it != extensions.rend() && !control; ++it)
     if ((*it)->Kind() == TGIFExtensionKind::ekGraphicControl) control = it->get();
-  if (!control && (frame.delay != 0 || frame.transparentColor != kNoColor || frame.disposal != 0)) {
+  if (!control && (frame.delay != 0 || frame.transparentColor != clNone || frame.disposal != 0)) {
     extensions.push_back(std::make_unique<TExtension>(TGIFExtensionKind::ekGraphicControl));
     control = extensions.back().get();
   }

@@ -26,7 +26,7 @@ TEST(GifImageModel, CreatedImageIsResetAndTransparentFlagged) {
   EXPECT_EQ(image.CurrentIndex(), -1);
   EXPECT_EQ(image.Version(), 0);
   EXPECT_EQ(image.RepeatCount(), 1);
-  EXPECT_EQ(image.BackgroundColor(), kNoColor);
+  EXPECT_EQ(image.BackgroundColor(), clNone);
   EXPECT_TRUE(image.TransparentFlag());
   EXPECT_TRUE(image.Empty());
   EXPECT_EQ(image.Width(), 0u);
@@ -91,7 +91,7 @@ TEST(GifImageModel, AssigningAFrameMakesAOneFrameImageWithItsOwnersTable) {
   EXPECT_EQ(image.changes, 1);
   EXPECT_FALSE(image.Equals(source));
   EXPECT_EQ(image.Header().colors.entries, source.Header().colors.entries);
-  EXPECT_EQ(image.Frame(0).transparentColor, RgbColor(255, 255, 254));
+  EXPECT_EQ(image.Frame(0).transparentColor, RGBColor(255, 255, 254));
   EXPECT_TRUE(image.Frame(0).localColorTable);  // another owner's frame
   EXPECT_EQ(image.ScreenWidth(), 400);
 }

@@ -59,7 +59,7 @@ TEST(GifReader, BannerShapedImageGetsAUniqueTransparentColour) {
   EXPECT_FALSE(image.Looping());
   const TDvGIFFrame& frame = image.Frame(0);
   EXPECT_EQ(frame.delay, 0u);
-  EXPECT_EQ(frame.transparentColor, RgbColor(255, 255, 254));
+  EXPECT_EQ(frame.transparentColor, RGBColor(255, 255, 254));
   EXPECT_EQ(frame.Item().colors.entries[255], (TGIFRgb{255, 255, 254}));
   EXPECT_EQ(frame.Item().colors.entries[1], (TGIFRgb{255, 255, 255}));
   // Only the frame's table changes; the header's stays as read.
@@ -82,13 +82,13 @@ TEST(GifReader, UniquenessStepTurnsAtBlueZeroAndLeavesOtherEntriesAlone) {
   EXPECT_EQ(table.entries[3], (TGIFRgb{0, 0, 2}));
   EXPECT_EQ(table.entries[0], (TGIFRgb{0, 0, 0}));
   EXPECT_EQ(table.entries[1], (TGIFRgb{0, 0, 1}));
-  EXPECT_EQ(image.Frame(0).transparentColor, RgbColor(0, 0, 2));
+  EXPECT_EQ(image.Frame(0).transparentColor, RGBColor(0, 0, 2));
 }
 
 TEST(GifReader, TransparentIndexBeyondTheTableLeavesNoTransparency) {
   TGIFImageBase image;
   LoadBytes(image, OneFrameFile([](GifBytes& file) { file.GraphicControl(1, 0, 16); }, 4));
-  EXPECT_EQ(image.Frame(0).transparentColor, kNoColor);
+  EXPECT_EQ(image.Frame(0).transparentColor, clNone);
   EXPECT_FALSE(image.Transparent());
 }
 
@@ -100,7 +100,7 @@ TEST(GifReader, TwoGraphicControlBlocksTakeTheLargerDelayAndTheLastOtherwise) {
   const TDvGIFFrame& frame = image.Frame(0);
   EXPECT_EQ(frame.delay, 300u);
   EXPECT_EQ(frame.disposal, 1);
-  EXPECT_EQ(frame.transparentColor, kNoColor);
+  EXPECT_EQ(frame.transparentColor, clNone);
   EXPECT_EQ(frame.Extensions().size(), 2u);
 }
 
@@ -128,7 +128,7 @@ TEST(GifReader, LoopExtensionsSetLoopingWithTheCappedCount) {
 TEST(GifReader, PlainTextDropsTheGraphicControlBlockBeforeIt) {
   TGIFImageBase image;
   LoadBytes(image, OneFrameFile([](GifBytes& file) { file.GraphicControl(1, 50, 3).PlainText(); }));
-  EXPECT_EQ(image.Frame(0).transparentColor, kNoColor);
+  EXPECT_EQ(image.Frame(0).transparentColor, clNone);
   EXPECT_EQ(image.Frame(0).delay, 0u);
   EXPECT_TRUE(image.Frame(0).Extensions().empty());
 }

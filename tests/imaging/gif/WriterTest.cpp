@@ -107,7 +107,7 @@ TEST(GifWriter, BannerWrittenBackReadsBackTheSame) {
   EXPECT_EQ(FirstControlBlock(written), (Bytes{'!', 0xF9, 4, 1, 0, 0, 255, 0}));
   TGIFImageBase reread;
   LoadBytes(reread, written);
-  EXPECT_EQ(reread.Frame(0).transparentColor, RgbColor(255, 255, 254));
+  EXPECT_EQ(reread.Frame(0).transparentColor, RGBColor(255, 255, 254));
   EXPECT_EQ(reread.Frame(0).Item().encoded, banner.Frame(0).Item().encoded);
   EXPECT_EQ(FrameIndices(reread.Frame(0)), FrameIndices(banner.Frame(0)));
   EXPECT_EQ(written.size(), BannerShapedFile().size());
@@ -144,7 +144,7 @@ TEST(GifWriter, LoopBlockOnlyWithMoreThanOneFrame) {
 TEST(GifWriter, TransparentColourOutsideTheTableClearsTheFlagButKeepsTheIndex) {
   TGIFImageBase image;
   LoadBytes(image, BannerShapedFile());
-  image.Frame(0).transparentColor = RgbColor(1, 2, 3);
+  image.Frame(0).transparentColor = RGBColor(1, 2, 3);
   image.Frame(0).disposal = 3;
   EXPECT_EQ(FirstControlBlock(Write(image)), (Bytes{'!', 0xF9, 4, 3 << 2, 0, 0, 255, 0}));
 }
