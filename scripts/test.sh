@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds both builds and runs every test:
+#   host  (build/host):  clang, AddressSanitizer + UndefinedBehaviorSanitizer, libFuzzer targets run
+#                        for a bounded time (label "fuzz"), portable unit tests
+#   win64 (build/win64): mingw-w64 x86_64, every test under Wine in a private session
+#   win32 (build/win32): mingw-w64 i686, built only (Wine here runs 64-bit programs only)
+# Installs missing Debian packages first. Re-runs are incremental. Ends with ctest's summary of the
+# Windows tests, after the host summary; exits non-zero when anything failed.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+source "$DV_ROOT/scripts/lib/builds.sh"
+
+"$DV_ROOT/scripts/ensure-packages.sh"
+
+for build in host win64 win32; do
+  dv_configure "$build"
+  dv_build "$build"
+done
+
+ctestArgs=(--output-on-failure --no-tests=error)
+hostStatus=0
+dv_say "host tests"
+dv_run_forwarding ctest --test-dir "$(dv_build_dir host)" --parallel "$DV_JOBS" "${ctestArgs[@]}" ||
+  hostStatus=$?
+
+# One at a time: tests that open windows on the one display would cover each other.
+windowsStatus=0
+dv_say "Windows tests under Wine"
+dv_run_forwarding "$DV_ROOT/scripts/wine-session.sh" --prefix "$(dv_build_dir win64)/wineprefix" -- \
+  ctest --test-dir "$(dv_build_dir win64)" --parallel 1 "${ctestArgs[@]}" || windowsStatus=$?
+
+((hostStatus == 0 && windowsStatus == 0))
