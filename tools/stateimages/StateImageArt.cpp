@@ -26,17 +26,17 @@ const std::vector<const char*> kMonitorRows = {
     "KWaAAAAAGK......",  //
     "KWAAAAAzGK......",  //
     "KWAAAAzzGK......",  //
-    "KWAAAKKKKKKKKKK.",  //
-    "KGGGGKWWWWWWWWK.",  //
-    "KKKKKKWbBBBBBGK.",  //
-    ".KLGK.KWBBBBByGK",  //
-    "KLLLGKKWBBBByyGK",  //
-    "KKKKKKKGGGGGGGGK",  //
+    "KWAAAAKKKKKKKKKK",  //
+    "KGGGGGKWWWWWWWWK",  //
+    "KKKKKKKWbBBBBBGK",  //
+    ".KLGK.KWBBBBBBGK",  //
+    "KLLLGKKWBBBBByGK",  //
+    "KKKKKKKWBBBByyGK",  //
+    "..N...KGGGGGGGGK",  //
     "..N...KKKKKKKKKK",  //
     "..N......KLGK...",  //
     "..N.....KLLLGK..",  //
     "..NNNNNPKKKKKK..",  //
-    "................",  //
 };
 
 const std::vector<const char*> kErrorRows = {
