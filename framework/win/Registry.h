@@ -21,6 +21,7 @@ class TRegistry {
  public:
   TRegistry() = default;  // HKEY_CURRENT_USER, KEY_ALL_ACCESS
   explicit TRegistry(REGSAM access) : access_(access) {}
+  TRegistry(HKEY rootKey, REGSAM access) : rootKey_(rootKey), access_(access) {}
   TRegistry(const TRegistry&) = delete;
   TRegistry& operator=(const TRegistry&) = delete;
 
