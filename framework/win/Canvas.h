@@ -30,6 +30,7 @@ class TCanvas : public TPersistent {
   HDC Handle();
   bool HandleAllocated() const { return dc_ != nullptr; }
   // Attaches a DC owned elsewhere (nullptr detaches, putting back the original objects first).
+  // Detach before the DC is released: the canvas's font, pen and brush must not stay selected.
   void SetHandle(HDC dc);
 
   TFont& Font() { return font_; }
@@ -40,6 +41,7 @@ class TCanvas : public TPersistent {
   void LineTo(int x, int y);
   TPoint PenPos();
   void Rectangle(const TRect& rect);
+  void RoundRect(const TRect& rect, int cornerWidth, int cornerHeight);
   void FillRect(const TRect& rect);
   void FrameRect(const TRect& rect);
   void Ellipse(const TRect& rect);
@@ -60,9 +62,14 @@ class TCanvas : public TPersistent {
   void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
   DWORD CopyMode() const { return copyMode_; }
   void SetCopyMode(DWORD mode) { copyMode_ = mode; }
-  // Copies source onto this canvas, pixels of colour showing this canvas's brush instead.
+  // Copies source onto this canvas, pixels of colour showing this canvas's brush instead (or the
+  // canvas's own pixels with a clear brush).
   void BrushCopy(const TRect& dest, TBitmap& source, const TRect& sourceRect, TColor color);
 
+  // The clip box of the DC in logical coordinates.
+  TRect ClipRect();
+
+  // clNone outside the DC's surface.
   TColor Pixel(int x, int y);
   void SetPixel(int x, int y, TColor color);
 
@@ -82,6 +89,7 @@ class TCanvas : public TPersistent {
  private:
   enum SelectedParts : unsigned { kFont = 1, kPen = 2, kBrush = 4 };
   void RequireParts(unsigned parts);
+  void Deselect(unsigned parts);
   void DeselectAll();
 
   HDC dc_ = nullptr;

@@ -18,6 +18,10 @@ enum TFontPitch { fpDefault, fpVariable, fpFixed };
 const std::vector<std::string>& FontStyleNames();
 const std::vector<std::string>& FontPitchNames();
 const TIdentMap& CharsetIdents();
+// "psSolid", ...; "pmCopy", ...; "bsSolid", ...
+const std::vector<std::string>& PenStyleNames();
+const std::vector<std::string>& PenModeNames();
+const std::vector<std::string>& BrushStyleNames();
 
 class TFont : public TPersistent {
   DV_CLASS(TFont)
@@ -46,9 +50,17 @@ class TFont : public TPersistent {
   int Orientation() const { return orientation_; }
   void SetOrientation(int orientation);
 
+  // The logical font description that Handle() is created from.
+  LOGFONTA LogFont() const;
+  // The font's metrics on a screen device context (tmHeight, tmPitchAndFamily & TMPF_TRUETYPE,
+  // ...). Never throws; all zero when no screen DC can be had.
+  TEXTMETRICA Metrics() const;
+
   void Assign(const TPersistent* source) override;
   bool SameAs(const TFont& other) const;
 
+  // Raised after every real change; the old handle is deleted only after the handlers ran, so a
+  // canvas can put its DC's original font back first.
   TNotifyEvent OnChange;
 
  private:
@@ -67,11 +79,14 @@ class TFont : public TPersistent {
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum TPenMode { pmCopy, pmNot, pmXor, pmMask, pmMerge };
 
+// A pen in clNone draws nothing (a null pen), as does psClear.
 class TPen : public TPersistent {
   DV_CLASS(TPen)
  public:
   TPen() = default;
   HPEN Handle() const;
+  // The raster operation of Mode (R2_COPYPEN, ...), applied by the canvas with the pen.
+  int RasterOp() const;
   TColor Color() const { return color_; }
   void SetColor(TColor color);
   int Width() const { return width_; }
@@ -105,13 +120,14 @@ enum TBrushStyle {
   bsDiagCross
 };
 
+// A brush in clNone fills nothing (the null brush), as does bsClear.
 class TBrush : public TPersistent {
   DV_CLASS(TBrush)
  public:
   TBrush() = default;
   HBRUSH Handle() const;
   TColor Color() const { return color_; }
-  // Setting a colour also makes the brush solid (bsClear otherwise stays until a colour is set).
+  // Setting a colour makes a clear brush solid again; hatched brushes keep their hatch.
   void SetColor(TColor color);
   TBrushStyle Style() const { return style_; }
   void SetStyle(TBrushStyle style);
