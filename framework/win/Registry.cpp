@@ -1,6 +1,7 @@
 #include "framework/win/Registry.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "framework/core/SysUtils.h"
@@ -24,32 +25,35 @@ void TRegistry::SetRootKey(HKEY rootKey) noexcept {
   rootKey_ = rootKey;
 }
 
-bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
+TRegistry::TTarget TRegistry::Resolve(const std::string& key) const {
+  TTarget target;
   const bool absolute = IsAbsolute(key);
-  const std::string relative = absolute ? key.substr(1) : key;
-  const HKEY base = (absolute || !currentKey_) ? rootKey_ : currentKey_.Get();
+  target.subKey = absolute ? key.substr(1) : key;
+  if (absolute || !currentKey_) {
+    target.base = rootKey_;
+    target.path = target.subKey;
+  } else {
+    target.base = currentKey_.Get();
+    target.path = target.subKey.empty() ? currentPath_ : currentPath_ + '\\' + target.subKey;
+  }
+  return target;
+}
 
+LSTATUS TRegistry::Create(const TTarget& target, HKEY& key) const {
+  DWORD disposition = 0;
+  return RegistryApi().CreateKeyEx(target.base, target.subKey.c_str(), 0, nullptr,
+                                   REG_OPTION_NON_VOLATILE, access_, nullptr, &key, &disposition);
+}
+
+bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
+  TTarget target = Resolve(key);
   HKEY opened = nullptr;
-  LSTATUS status;
-  if (canCreate) {
-    DWORD disposition = 0;
-    status = RegistryApi().CreateKeyEx(base, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                       access_, nullptr, &opened, &disposition);
-  } else {
-    status = RegistryApi().OpenKeyEx(base, relative.c_str(), 0, access_, &opened);
-  }
+  const LSTATUS status =
+      canCreate ? Create(target, opened)
+                : RegistryApi().OpenKeyEx(target.base, target.subKey.c_str(), 0, access_, &opened);
   if (status != ERROR_SUCCESS || opened == nullptr) return false;
-
-  std::string path;
-  if (absolute || currentPath_.empty()) {
-    path = relative;
-  } else if (relative.empty()) {
-    path = currentPath_;
-  } else {
-    path = currentPath_ + '\\' + relative;
-  }
   currentKey_.Reset(opened);
-  currentPath_ = std::move(path);
+  currentPath_ = std::move(target.path);
   return true;
 }
 
@@ -59,16 +63,9 @@ void TRegistry::CloseKey() noexcept {
 }
 
 void TRegistry::CreateKey(const std::string& key) {
-  const bool absolute = IsAbsolute(key);
-  const std::string relative = absolute ? key.substr(1) : key;
-  const HKEY base = (absolute || !currentKey_) ? rootKey_ : currentKey_.Get();
-
   HKEY created = nullptr;
-  DWORD disposition = 0;
-  const LSTATUS status =
-      RegistryApi().CreateKeyEx(base, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                access_, nullptr, &created, &disposition);
-  TRegistryKey owner(created);
+  const LSTATUS status = Create(Resolve(key), created);
+  const TRegistryKey owner(status == ERROR_SUCCESS ? created : nullptr);
   if (status != ERROR_SUCCESS || !owner)
     throw ERegistryException(Format("Failed to create key %s", key.c_str()));
 }

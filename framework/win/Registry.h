@@ -65,6 +65,15 @@ class TRegistry {
   bool DeleteValue(const std::string& name) noexcept;
 
  private:
+  // Where a path leads: the key it is relative to, the sub-key path to pass on and the path
+  // below the root that the key will have.
+  struct TTarget {
+    HKEY base = nullptr;
+    std::string subKey;
+    std::string path;
+  };
+  TTarget Resolve(const std::string& key) const;
+  LSTATUS Create(const TTarget& target, HKEY& key) const;
   HKEY ValueKey() const noexcept;
   void WriteData(const std::string& name, DWORD type, const BYTE* data, DWORD size);
 

@@ -92,7 +92,17 @@ TEST_F(AutorunTest, RunKeyPaths) {
 }
 
 TEST_F(AutorunTest, AddWritesRegSzWithTheTerminatingZero) {
-  DorvFunctions::AddRunEntry(entry, kCommand, false);
+  {
+    TRegistryRecorder recorder;
+    DorvFunctions::AddRunEntry(entry, kCommand, false);
+    // Wine's registry adds a missing terminator by itself, so the bytes passed are checked too.
+    const TRegistryCall& write = recorder.Calls().at(3);
+    EXPECT_EQ(TRegistryOp::SetValue, write.op);
+    EXPECT_EQ(Bytes(kCommand + '\0'), write.data);
+    EXPECT_EQ((std::vector<std::string>{"HKEY_LOCAL_MACHINE\\" + kRun + "\\" + entry +
+                                        " = REG_SZ \"" + kCommand + '"'}),
+              recorder.Writes());
+  }
   const TRawValue value = ReadRaw(kRun, entry);
   ASSERT_TRUE(value.exists);
   EXPECT_EQ(static_cast<DWORD>(REG_SZ), value.type);
