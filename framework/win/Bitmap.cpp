@@ -4,9 +4,19 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/core/PictureFormats.h"
 #include "framework/core/SysUtils.h"
 #include "framework/core/TypInfo.h"
 #include "framework/win/KeyedBlt.h"
+
+namespace {
+// The framework's standard graphic kinds are known to every picture.
+const bool kBitmapFormatsRegistered = [] {
+  FileFormats().Add("bmp", "Bitmaps", 0, TBitmap::StaticClassInfo(), GraphicFactory<TBitmap>());
+  ClipboardFormats().Add(CF_BITMAP, TBitmap::StaticClassInfo(), GraphicFactory<TBitmap>());
+  return true;
+}();
+}  // namespace
 
 const std::vector<std::string>& PixelFormatNames() {
   static const std::vector<std::string> names = {"pfDevice", "pf1bit",  "pf4bit",
@@ -113,13 +123,15 @@ void TBitmap::ReplaceImage(TImage image, int width, int height, TBitmapHandleTyp
   width_ = width;
   height_ = height;
   handleType_ = type;
-  layout_ = TDibImage{};
-  layout_.bitCount = layout.bitCount;
-  layout_.compression = layout.compression;
-  layout_.redMask = layout.redMask;
-  layout_.greenMask = layout.greenMask;
-  layout_.blueMask = layout.blueMask;
-  layout_.palette = layout.palette;
+  // layout may be layout_ itself: copy before clearing.
+  TDibImage format;
+  format.bitCount = layout.bitCount;
+  format.compression = layout.compression;
+  format.redMask = layout.redMask;
+  format.greenMask = layout.greenMask;
+  format.blueMask = layout.blueMask;
+  format.palette = layout.palette;
+  layout_ = std::move(format);
   monochrome_ = monochrome;
 }
 

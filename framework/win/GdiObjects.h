@@ -36,6 +36,36 @@ class GdiObject {
   H handle_ = nullptr;
 };
 
+// Owns an HICON or HCURSOR made by CreateIconIndirect, CopyIcon, LoadImage (not LR_SHARED) and
+// the like; destroys it with DestroyIcon.
+class IconHandle {
+ public:
+  IconHandle() = default;
+  explicit IconHandle(HICON handle) : handle_(handle) {}
+  ~IconHandle() { Reset(); }
+  IconHandle(IconHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  IconHandle& operator=(IconHandle&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+  }
+  IconHandle(const IconHandle&) = delete;
+  IconHandle& operator=(const IconHandle&) = delete;
+
+  HICON Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  HICON Release() { return std::exchange(handle_, nullptr); }
+  void Reset(HICON handle = nullptr) {
+    if (handle_ != nullptr) DestroyIcon(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  HICON handle_ = nullptr;
+};
+
 // Selects an object into a DC for a scope and puts the previous one back.
 class SelectGuard {
  public:

@@ -1,8 +1,10 @@
 // Stored picture data from untrusted bytes: the class-name lookup, the graphic's own data (a test
-// graphic and a bitmap file graphic), and a write-read round trip of whatever was read.
+// graphic, a bitmap file graphic and an icon file graphic), and a write-read round trip of
+// whatever was read.
 #include <cstdlib>
 
 #include "framework/core/BitmapFile.h"
+#include "framework/core/IconFile.h"
 #include "framework/core/Picture.h"
 #include "framework/core/SysUtils.h"
 #include "framework/core/TypInfo.h"
@@ -27,6 +29,31 @@ class TDibTestGraphic : public TGraphic {
   TDibImage image_;
 };
 
+// A graphic whose own data is an icon file.
+class TIconTestGraphic : public TGraphic {
+  DV_CLASS(TIconTestGraphic)
+ public:
+  void Draw(TCanvas&, const TRect&) override {}
+  bool Empty() const override { return file_.images.empty(); }
+  int Width() const override { return Empty() ? 0 : file_.images[0].PixelWidth(); }
+  int Height() const override { return Empty() ? 0 : file_.images[0].PixelHeight(); }
+  void SetWidth(int) override {}
+  void SetHeight(int) override {}
+  void LoadFromStream(TStream& stream) override {
+    file_ = ReadIconFile(stream);
+    if (ChooseIconImage(file_, 32) < 0) std::abort();
+  }
+  void SaveToStream(TStream& stream) override { WriteIconFile(file_, stream); }
+
+ private:
+  TIconFile file_;
+};
+
+const TClassInfo& TIconTestGraphic::StaticClassInfo() {
+  static const TClassInfo info = DefineClassInfo<TIconTestGraphic, TGraphic>("TIconTestGraphic");
+  return info;
+}
+
 const TClassInfo& TDibTestGraphic::StaticClassInfo() {
   static const TClassInfo info = DefineClassInfo<TDibTestGraphic, TGraphic>("TDibTestGraphic");
   return info;
@@ -37,6 +64,8 @@ bool Register() {
                                GraphicFactory<TTestGraphic>());
   TPicture::RegisterFileFormat("bmp", "Bitmaps", TDibTestGraphic::StaticClassInfo(),
                                GraphicFactory<TDibTestGraphic>());
+  TPicture::RegisterFileFormat("ico", "Icons", TIconTestGraphic::StaticClassInfo(),
+                               GraphicFactory<TIconTestGraphic>());
   return true;
 }
 
