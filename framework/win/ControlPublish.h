@@ -1,0 +1,112 @@
+// The common control properties, declared once: a control class publishes the ones it shows in
+// form data with one line in its class information:
+//   PublishControlProperties(b, {"Align", "Anchors", "Color", "Font", "OnClick", ...});
+// Left, Top, Width, Height, Cursor, Hint, HelpContext and Tag are published by TControl itself.
+#pragma once
+
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "framework/core/TypInfo.h"
+#include "framework/win/Controls.h"
+#include "framework/win/WinControl.h"
+
+// The PopupMenu reference as a component (the menu class lives with the menus); assigning a
+// component that is not a popup menu fails as any reference of the wrong class does.
+TComponent* PopupMenuComponent(const TControl& control);
+void AssignPopupMenuComponent(TControl& control, TComponent* menu);
+
+template <class C>
+void PublishControlProperty(TPropertyBuilder<C>& b, std::string_view name) {
+  static_assert(std::is_base_of_v<TControl, C>);
+  constexpr bool kWindowed = std::is_base_of_v<TWinControl, C>;
+  if (name == "Align") {
+    b.Enum("Align", &TControl::Align, &TControl::SetAlign, AlignNames(), alNone);
+  } else if (name == "Anchors") {
+    b.Set("Anchors", &TControl::Anchors, &TControl::SetAnchors, AnchorNames(), kDefaultAnchors);
+  } else if (name == "Caption" || name == "Text") {
+    b.String(std::string(name), &TControl::Text, &TControl::SetText);
+  } else if (name == "Color") {
+    b.Integer(
+        "Color", &TControl::Color, &TControl::SetColor, std::nullopt,
+        [](const C& c) { return !c.ParentColor(); }, &ColorIdents());
+  } else if (name == "ParentColor") {
+    b.Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
+  } else if (name == "Font") {
+    b.Object("Font", &TControl::Font, [](const C& c) { return !c.ParentFont(); });
+  } else if (name == "ParentFont") {
+    b.Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
+  } else if (name == "Enabled") {
+    b.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
+  } else if (name == "Visible") {
+    b.Bool("Visible", &TControl::Visible, &TControl::SetVisible, true);
+  } else if (name == "ShowHint") {
+    b.Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, std::nullopt,
+           [](const C& c) { return !c.ParentShowHint(); });
+  } else if (name == "ParentShowHint") {
+    b.Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true);
+  } else if (name == "PopupMenu") {
+    b.template Component<TComponent>(
+        "PopupMenu", [](const C& c) { return PopupMenuComponent(c); },
+        [](C& c, TComponent* menu) { AssignPopupMenuComponent(c, menu); });
+  } else if (name == "OnClick") {
+    b.Event("OnClick", &TControl::OnClick);
+  } else if (name == "OnDblClick") {
+    b.Event("OnDblClick", &TControl::OnDblClick);
+  } else if (name == "OnMouseDown") {
+    b.Event("OnMouseDown", &TControl::OnMouseDown);
+  } else if (name == "OnMouseMove") {
+    b.Event("OnMouseMove", &TControl::OnMouseMove);
+  } else if (name == "OnMouseUp") {
+    b.Event("OnMouseUp", &TControl::OnMouseUp);
+  } else if (name == "OnMouseWheel") {
+    b.Event("OnMouseWheel", &TControl::OnMouseWheel);
+  } else if (name == "OnMouseWheelUp") {
+    b.Event("OnMouseWheelUp", &TControl::OnMouseWheelUp);
+  } else if (name == "OnMouseWheelDown") {
+    b.Event("OnMouseWheelDown", &TControl::OnMouseWheelDown);
+  } else if (name == "OnMouseEnter") {
+    b.Event("OnMouseEnter", &TControl::OnMouseEnter);
+  } else if (name == "OnMouseLeave") {
+    b.Event("OnMouseLeave", &TControl::OnMouseLeave);
+  } else if (name == "OnContextPopup") {
+    b.Event("OnContextPopup", &TControl::OnContextPopup);
+  } else if (name == "OnResize") {
+    b.Event("OnResize", &TControl::OnResize);
+  } else if constexpr (kWindowed) {
+    if (name == "TabOrder") {
+      b.Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, -1);
+    } else if (name == "TabStop") {
+      b.Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false);
+    } else if (name == "Ctl3D") {
+      b.Bool("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, std::nullopt,
+             [](const C& c) { return !c.ParentCtl3D(); });
+    } else if (name == "ParentCtl3D") {
+      b.Bool("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true);
+    } else if (name == "OnEnter") {
+      b.Event("OnEnter", &TWinControl::OnEnter);
+    } else if (name == "OnExit") {
+      b.Event("OnExit", &TWinControl::OnExit);
+    } else if (name == "OnKeyDown") {
+      b.Event("OnKeyDown", &TWinControl::OnKeyDown);
+    } else if (name == "OnKeyPress") {
+      b.Event("OnKeyPress", &TWinControl::OnKeyPress);
+    } else if (name == "OnKeyUp") {
+      b.Event("OnKeyUp", &TWinControl::OnKeyUp);
+    } else {
+      throw std::logic_error("unknown common control property " + std::string(name));
+    }
+  } else {
+    throw std::logic_error("unknown common control property " + std::string(name));
+  }
+}
+
+template <class C>
+void PublishControlProperties(TPropertyBuilder<C>& b,
+                              std::initializer_list<std::string_view> names) {
+  for (std::string_view name : names)
+    PublishControlProperty(b, name);
+}
