@@ -9,7 +9,7 @@
 namespace {
 
 constexpr uint32_t kHashSlots = 17777;
-constexpr uint16_t kEmptySlot = 0xFFFF;
+constexpr uint32_t kEmptySlot = 0xFFFFFFFF;
 constexpr uint32_t kRestartCode = 4094;
 
 // Packs codes LSB first and writes every 255 full bytes as one sub-block.
@@ -54,24 +54,24 @@ class CodeWriter {
   uint8_t* const buffer_ = block_ + 1;
 };
 
-struct StringRecord {
-  uint16_t prefix;
-  uint16_t code;
-  uint8_t suffix;
-  uint8_t spare;
+// Each slot is empty or holds one string: its key (prefix code x 256 + last pixel, 20 bits) above
+// its code (12 bits), so that a probe needs one load.
+struct EncoderTables {
+  uint32_t slots[kHashSlots];
 };
 
-struct EncoderTables {
-  StringRecord records[4096];
-  uint16_t slots[kHashSlots];
-};
+inline uint32_t StringKey(uint32_t prefix, uint32_t pixel) {
+  return prefix << 8 | pixel;
+}
 
 // The first probe slot of the string (prefix, pixel). A string is identified by its prefix code
 // and last pixel alone, so any spread of these keys finds the same records; this one spreads
 // consecutive codes evenly. A hash chained over the string's pixels would collapse to slot 0 for
 // long runs of one colour (17777 = 29 x 613), making every probe walk one growing cluster.
-inline uint32_t SlotFor(uint32_t prefix, uint32_t pixel) {
-  return ((prefix << 8 | pixel) * 4099u) % kHashSlots;
+inline uint32_t SlotFor(uint32_t key) {
+  // Multiplicative spread, then mapped onto 0..17776 without a division.
+  const uint32_t spread = key * 0x9E3779B1u;
+  return static_cast<uint32_t>((uint64_t{spread} * kHashSlots) >> 32);
 }
 
 void Report(const TGIFProgressEvent& progress, TGIFProgressStage stage, int percent,
@@ -99,8 +99,7 @@ void Encode(TStream& destination, const TLzwPixelSource& source,
   destination.WriteByte(static_cast<uint8_t>(initialCodeSize - 1));
 
   auto tables = std::make_unique<EncoderTables>();
-  StringRecord* const records = tables->records;
-  uint16_t* const slots = tables->slots;
+  uint32_t* const slots = tables->slots;
   std::fill(slots, slots + kHashSlots, kEmptySlot);
 
   CodeWriter writer(destination);
@@ -125,23 +124,18 @@ void Encode(TStream& destination, const TLzwPixelSource& source,
         prefix = pixel;
         continue;
       }
-      uint32_t slot = SlotFor(prefix, pixel);
-      for (;;) {
-        const uint16_t entry = slots[slot];
-        if (entry == kEmptySlot) break;
-        if (records[entry].prefix == prefix && records[entry].suffix == pixel) break;
+      const uint32_t key = StringKey(prefix, pixel);
+      uint32_t slot = SlotFor(key);
+      uint32_t entry;
+      while ((entry = slots[slot]) != kEmptySlot && entry >> 12 != key)
         slot = slot == kHashSlots - 1 ? 0 : slot + 1;
-      }
-      if (slots[slot] != kEmptySlot) {
-        prefix = records[slots[slot]].code;
+      if (entry != kEmptySlot) {
+        prefix = entry & 0xFFF;
         continue;
       }
       writer.Write(prefix);
       ++lastCode;
-      slots[slot] = static_cast<uint16_t>(lastCode);
-      records[lastCode] =
-          StringRecord{static_cast<uint16_t>(prefix), static_cast<uint16_t>(lastCode),
-                       static_cast<uint8_t>(pixel), 0};
+      slots[slot] = key << 12 | lastCode;
       prefix = pixel;
       length = 1;
       if (lastCode == capacity) {
