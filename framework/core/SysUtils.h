@@ -77,6 +77,11 @@ class EListError : public Exception {
   using Exception::Exception;
 };
 
+// The window system ran out of something (windows, timers): "Not enough timers available".
+class EOutOfResources : public Exception {
+  using Exception::Exception;
+};
+
 // Bad form data; the message names the line.
 class EParserError : public Exception {
   using Exception::Exception;

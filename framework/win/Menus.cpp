@@ -1,0 +1,12 @@
+// Before any windows.h: winuser.h would rename the class registry's RegisterClass.
+#include "framework/core/TypInfo.h"
+#include "framework/win/Menus.h"
+
+// The class registry's function, not winuser.h's RegisterClassA.
+#undef RegisterClass
+
+void RegisterMenuClasses() {
+  ClassRegistry::RegisterClass(TMenuItem::StaticClassInfo());
+  ClassRegistry::RegisterClass(TPopupMenu::StaticClassInfo());
+  ClassRegistry::RegisterClass(TMainMenu::StaticClassInfo());
+}
