@@ -233,6 +233,18 @@ TEST_F(ImageListPeer, ReadsWhatOurWriterWrites) {
   }
 }
 
+TEST_F(ImageListPeer, MaskOnlyFlagsReadOnceTheStoredDepthIsMerged) {
+  const TStoredImageList ours = SampleImages(3, 0x1001);
+  TMemoryStream stream;
+  WriteImageListStream(stream, ours);
+  std::vector<uint8_t> bytes = stream.TakeBytes();
+  ASSERT_TRUE(MergeStoredDepthIntoFlags(bytes));
+  EXPECT_EQ(bytes[18], 0x21);
+  ImageListOwner list(PlatformRead(bytes));
+  ASSERT_NE(list.handle, nullptr);
+  ExpectPlatformDrawsImages(list.handle, ours);
+}
+
 TEST_F(ImageListPeer, OurReaderReadsWhatThePlatformWrites) {
   const TStoredImageList ours = SampleImages(4, 0x0021);
   ImageListOwner list(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 8, 4));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/images/ImageListStream.h"
+#include "framework/core/Streams.h"
 #include "support/ImageListSamples.h"
 
 namespace {
@@ -159,4 +160,15 @@ TEST(ImageListStreamDepths, MaskColoursDecideByLightness) {
   const TStoredImageList read = ReadBytes(bytes);
   ASSERT_EQ(read.images.size(), 1u);
   EXPECT_EQ(read.images[0].mask, (std::vector<uint8_t>{1, 0, 1, 0}));
+}
+
+TEST(ImageListStreamDepths, OwnFilesCarryTheirWholeSize) {
+  TMemoryStream stream;
+  WriteBitmapFile(stream, MakeBitmap(3, 2, [](int, int) { return 0u; }), 24, {},
+                  TBitmapSizeField::bsWholeFile);
+  const std::vector<uint8_t>& bytes = stream.Bytes();
+  ASSERT_EQ(bytes.size(), 54u + 2 * 12);
+  EXPECT_EQ(bytes[2], 54 + 24);
+  EXPECT_EQ(bytes[10], 54);
+  EXPECT_EQ(bytes[34], 24);  // size of the rows: 9 bytes padded to 12, twice
 }
