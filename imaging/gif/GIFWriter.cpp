@@ -1,6 +1,7 @@
 // Writing the image as a GIF file, encoding frames that have no stored data first.
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 #include "framework/core/SysUtils.h"
 #include "imaging/gif/ColorReduction.h"
@@ -9,6 +10,11 @@
 #include "imaging/gif/LzwEncoder.h"
 
 namespace {
+
+void PutBytes(std::vector<uint8_t>& out, std::initializer_list<uint8_t> bytes) {
+  for (const uint8_t byte : bytes)
+    out.push_back(byte);
+}
 
 void PutWord(std::vector<uint8_t>& out, uint32_t value) {
   out.push_back(static_cast<uint8_t>(value));
@@ -70,7 +76,7 @@ std::vector<uint8_t> TGIFImageBase::BuildFile() {
   RecomputeLogicalScreen();
 
   std::vector<uint8_t> out;
-  out.insert(out.end(), {'G', 'I', 'F'});
+  PutBytes(out, {'G', 'I', 'F'});
   const char* versionText = VersionText(version_);
   out.insert(out.end(), versionText, versionText + std::strlen(versionText));
 
@@ -91,10 +97,10 @@ std::vector<uint8_t> TGIFImageBase::BuildFile() {
   PutColors(out, globalColors, globalColors.count);
 
   if (looping_ && frames_.size() > 1) {
-    out.insert(out.end(), {'!', 0xFF, 11});
+    PutBytes(out, {'!', 0xFF, 11});
     const char* identifier = "NETSCAPE2.0";
     out.insert(out.end(), identifier, identifier + 11);
-    out.insert(out.end(), {3, 1});
+    PutBytes(out, {3, 1});
     PutWord(out, repeatCount_);
     out.push_back(0);
   }
@@ -122,7 +128,7 @@ std::vector<uint8_t> TGIFImageBase::BuildFile() {
   }
 
   if (!header_->comment.empty()) {
-    out.insert(out.end(), {'!', 0xFE});
+    PutBytes(out, {'!', 0xFE});
     PutSubBlocks(out, header_->comment);
   }
   out.push_back(';');

@@ -1,11 +1,18 @@
 #include "tools/banner/BannerGif.h"
 
 #include <cstring>
+#include <initializer_list>
+#include <string>
 
 #include "framework/core/Streams.h"
 #include "imaging/gif/LzwEncoder.h"
 
 namespace {
+
+void PutBytes(std::vector<uint8_t>& out, std::initializer_list<uint8_t> bytes) {
+  for (const uint8_t byte : bytes)
+    out.push_back(byte);
+}
 
 void PutWord(std::vector<uint8_t>& out, uint32_t value) {
   out.push_back(static_cast<uint8_t>(value));
@@ -20,11 +27,11 @@ std::vector<uint8_t> BuildBannerGif(const TBannerPicture& picture) {
   std::vector<uint8_t> out = {'G', 'I', 'F', '8', '9', 'a'};
   PutWord(out, width);
   PutWord(out, height);
-  out.insert(out.end(), {0xF7, 0, 0});  // 256-entry global table, background 0, no aspect
+  PutBytes(out, {0xF7, 0, 0});  // 256-entry global table, background 0, no aspect
   for (const TGIFRgb& color : picture.palette)
-    out.insert(out.end(), {color.red, color.green, color.blue});
+    PutBytes(out, {color.red, color.green, color.blue});
   // Set by hand: the writer would name the first white entry (1), not 255.
-  out.insert(out.end(), {'!', 0xF9, 4, 0x01, 0, 0, TBannerPicture::kTransparentIndex, 0});
+  PutBytes(out, {'!', 0xF9, 4, 0x01, 0, 0, TBannerPicture::kTransparentIndex, 0});
   out.push_back(',');
   PutWord(out, 0);
   PutWord(out, 0);
@@ -46,9 +53,12 @@ std::vector<uint8_t> BuildBannerGif(const TBannerPicture& picture) {
 }
 
 std::vector<uint8_t> BuildPictureData(const std::vector<uint8_t>& gif) {
-  static const char kClassName[] = "TDvGIFImage";
-  std::vector<uint8_t> data = {static_cast<uint8_t>(std::strlen(kClassName))};
-  data.insert(data.end(), kClassName, kClassName + std::strlen(kClassName));
+  const std::string className = "TDvGIFImage";
+  std::vector<uint8_t> data;
+  data.reserve(1 + className.size() + 4 + gif.size());
+  data.push_back(static_cast<uint8_t>(className.size()));
+  for (const char c : className)
+    data.push_back(static_cast<uint8_t>(c));
   const auto count = static_cast<uint32_t>(gif.size());
   for (int shift = 0; shift < 32; shift += 8)
     data.push_back(static_cast<uint8_t>(count >> shift));
