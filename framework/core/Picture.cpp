@@ -144,8 +144,8 @@ void TPicture::RegisterFileFormatRes(const std::string& extension, int descripti
   FileFormats().Add(extension, std::string(), descriptionResId, graphicClass, std::move(factory));
 }
 
-void TPicture::RegisterClipboardFormat(TClipboardFormat format, const TClassInfo& graphicClass,
-                                       TGraphicFactory factory) {
+void TPicture::RegisterClipboardGraphic(TClipboardFormat format, const TClassInfo& graphicClass,
+                                        TGraphicFactory factory) {
   ClipboardFormats().Add(format, graphicClass, std::move(factory));
 }
 

@@ -55,8 +55,8 @@ class TPicture : public TPersistent {
                                  const TClassInfo& graphicClass, TGraphicFactory factory);
   static void RegisterFileFormatRes(const std::string& extension, int descriptionResId,
                                     const TClassInfo& graphicClass, TGraphicFactory factory);
-  static void RegisterClipboardFormat(TClipboardFormat format, const TClassInfo& graphicClass,
-                                      TGraphicFactory factory);
+  static void RegisterClipboardGraphic(TClipboardFormat format, const TClassInfo& graphicClass,
+                                       TGraphicFactory factory);
   // Removes the file and clipboard formats of graphicClass and of every class derived from it.
   static void UnregisterGraphicClass(const TClassInfo& graphicClass);
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string>
 
+#include "framework/core/FormReader.h"
 #include "framework/core/Picture.h"
 #include "framework/core/SysUtils.h"
 #include "framework/core/TypInfo.h"
@@ -250,8 +251,8 @@ TEST_F(PictureData, FilesAreReadByTheClassOfTheirExtension) {
 }
 
 TEST_F(PictureData, ClipboardFormatsChooseTheGraphicClass) {
-  TPicture::RegisterClipboardFormat(49001, TTestGraphic::StaticClassInfo(),
-                                    GraphicFactory<TTestGraphic>());
+  TPicture::RegisterClipboardGraphic(49001, TTestGraphic::StaticClassInfo(),
+                                     GraphicFactory<TTestGraphic>());
   EXPECT_TRUE(TPicture::SupportsClipboardFormat(49001));
   EXPECT_FALSE(TPicture::SupportsClipboardFormat(49002));
   // The test graphic has no clipboard form: the graphic's own error goes on.
@@ -316,6 +317,47 @@ TEST(ClipboardFormats, FormatsMapToClassesNewestFirstAndGoWithTheirClass) {
   EXPECT_EQ(formats.FindFormat(49500), nullptr);
   formats.Remove(TTestGraphic::StaticClassInfo());
   EXPECT_TRUE(formats.Entries().empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A component with a published picture, as an image control has.
+class TPictureHolder : public TComponent {
+  DV_CLASS(TPictureHolder)
+ public:
+  explicit TPictureHolder(TComponent* owner) : TComponent(owner) {}
+  TPicture* Picture() { return &picture_; }
+
+ private:
+  TPicture picture_;
+};
+
+const TClassInfo& TPictureHolder::StaticClassInfo() {
+  static const TClassInfo info = DefineClassInfo<TPictureHolder, TComponent>(
+      "TPictureHolder",
+      [](TPropertyBuilder<TPictureHolder>& b) { b.Object("Picture", &TPictureHolder::Picture); });
+  return info;
+}
+
+TEST_F(PictureData, TravelsThroughFormDataAsPictureData) {
+  ClassRegistry::RegisterClass(TPictureHolder::StaticClassInfo());
+  TPictureHolder holder(nullptr);
+  FormReader::ReadRoot(holder,
+                       "object Holder: TPictureHolder\n"
+                       "  Picture.Data = {\n"
+                       "    0C5454657374477261706869630200000041 42}\n"
+                       "end\n");
+  ASSERT_NE(TestGraphicOf(*holder.Picture()), nullptr);
+  EXPECT_EQ(TestGraphicOf(*holder.Picture())->Payload(), Text("AB"));
+  const std::string written = FormWriter::WriteRoot(holder);
+  EXPECT_NE(written.find("Picture.Data = {"), std::string::npos) << written;
+  EXPECT_NE(written.find("0C54546573744772617068696302000000414"), std::string::npos) << written;
+
+  holder.Picture()->SetGraphic(nullptr);
+  EXPECT_EQ(FormWriter::WriteRoot(holder).find("Picture."), std::string::npos);
+  ClassRegistry::UnregisterClass(TPictureHolder::StaticClassInfo());
 }
 
 }  // namespace

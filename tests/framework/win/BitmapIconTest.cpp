@@ -7,6 +7,8 @@
 #include "framework/core/SysUtils.h"
 #include "framework/win/Bitmap.h"
 #include "framework/win/Icon.h"
+#include "framework/win/PictureBitmap.h"
+#include "framework/win/ScreenColors.h"
 #include "tests/framework/win/GraphicsTestSupport.h"
 
 namespace {
@@ -136,6 +138,39 @@ TEST(Icon, ABitmapTakesAnIconByDrawingIt) {
   const int q = icon.Width() / 4;
   EXPECT_EQ(bitmap.Canvas().Pixel(q, q), clRed);
   EXPECT_EQ(bitmap.Canvas().Pixel(0, 0), clLime);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PictureBitmap, OtherGraphicsAreDrawnOntoANewBitmap) {
+  TPicture picture;
+  auto icon = std::make_unique<TIcon>();
+  LoadBytes(*icon, TestIconFile());
+  const int size = icon->Width();
+  picture.TakeGraphic(std::move(icon));
+  std::unique_ptr<TBitmap> copy = PictureToBitmap(picture, clYellow);
+  EXPECT_EQ(copy->Canvas().Pixel(0, 0), clYellow);
+  EXPECT_NE(dynamic_cast<TIcon*>(picture.Graphic()), nullptr);
+
+  TBitmap& bitmap = PictureBitmap(picture);
+  EXPECT_EQ(picture.Graphic(), &bitmap);
+  EXPECT_EQ(bitmap.Width(), size);
+  EXPECT_EQ(bitmap.Canvas().Pixel(size / 2, size / 2), clRed);
+  EXPECT_EQ(bitmap.Canvas().Pixel(0, 0), clWhite);
+  EXPECT_EQ(&PictureBitmap(picture), &bitmap);
+
+  TPicture empty;
+  EXPECT_TRUE(PictureBitmap(empty).Empty());
+  EXPECT_NE(dynamic_cast<TBitmap*>(empty.Graphic()), nullptr);
+}
+
+TEST(ScreenColors, NearestColourOfATrueColourScreenIsTheColourItself) {
+  ASSERT_GE(ScreenBitsPerPixel(), 24);
+  EXPECT_EQ(DeviceNearestColor(RGBColor(1, 2, 3)), RGBColor(1, 2, 3));
+  EXPECT_EQ(DeviceNearestColor(clBtnFace), ColorToRGB(clBtnFace));
+  EXPECT_EQ(DeviceNearestColor(clNone), clNone);
 }
 
 }  // namespace
