@@ -517,7 +517,8 @@ TClassInfo DefineClassInfo(const char* name) {
   return DefineClassInfo<T, Base>(name, [](TPropertyBuilder<T>&) {});
 }
 
-void ThrowInvalidComponentReference(const std::string& targetName, const std::string& className);
+[[noreturn]] void ThrowInvalidComponentReference(const std::string& targetName,
+                                                 const std::string& className);
 
 template <class C>
 void TPropertyBuilder<C>::ThrowInvalidReference(TComponent* target) {
