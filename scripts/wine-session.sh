@@ -128,6 +128,14 @@ if ((prefixIsNew)); then
     exec {dvLockFd}>&-
     dv_prefix_create "$stateDir/wineboot.log" </dev/null
   ) || dv_die "could not create the Wine prefix"
+else
+  # The first Wine process of a session starts the prefix's background services (winedevice.exe
+  # and others), which keep that process's output open: a test runner reading it would wait until
+  # its time-out. Start them here, away from the command's pipes.
+  (
+    exec {dvLockFd}>&-
+    wine cmd /c exit >>"$stateDir/wineboot.log" 2>&1 </dev/null
+  ) || true
 fi
 
 dv_spawn "$@"

@@ -4,7 +4,7 @@ DV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 DV_BUILD_ROOT=${DV_BUILD_ROOT:-$DV_ROOT/build}
 DV_JOBS=${DV_JOBS:-$(nproc)}
 
-dv_say() { printf '%s: %s\n' "${0##*/}" "$*" >&2; }
+dv_say() { printf '%s %s: %s\n' "$(date +%T)" "${0##*/}" "$*" >&2; }
 dv_die() {
   dv_say "error: $*"
   exit 1
