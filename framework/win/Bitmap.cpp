@@ -52,7 +52,7 @@ TBitmapCanvas::~TBitmapCanvas() {
 void TBitmapCanvas::CreateHandle() {
   auto dc = std::make_unique<MemoryDC>(nullptr);
   if (dc->Get() == nullptr) throw EOutOfMemory();
-  if (HBITMAP bitmap = bitmap_.Handle()) dc->SelectBitmap(bitmap);
+  if (HBITMAP bitmap = bitmap_.handle_.Get()) dc->SelectBitmap(bitmap);
   if (auto palette = static_cast<HPALETTE>(bitmap_.Palette())) {
     oldPalette_ = SelectPalette(dc->Get(), palette, TRUE);
     RealizePalette(dc->Get());
@@ -276,6 +276,8 @@ int TBitmap::BitsPerPixel() const {
 // ---- handles and palette ----
 
 HBITMAP TBitmap::Handle() {
+  // The caller may select the handle elsewhere or pass it on (image lists refuse selected bitmaps).
+  FreeContext();
   return handle_.Get();
 }
 

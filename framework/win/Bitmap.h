@@ -95,7 +95,8 @@ class TBitmap : public TGraphic {
   void Assign(const TPersistent* source) override;
 
   // ---- the bitmap ----
-  // nullptr while empty.
+  // nullptr while empty. The canvas lets go of the bitmap first, so the handle may be selected
+  // into another DC or handed to an image list.
   HBITMAP Handle();
   bool HandleAllocated() const { return static_cast<bool>(handle_); }
   // Takes ownership of a device bitmap or DIB section (nullptr empties the bitmap).

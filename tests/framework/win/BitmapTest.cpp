@@ -214,6 +214,23 @@ TEST(BitmapPixels, ScanLinesAddressRowsFromTheTop) {
   EXPECT_EQ(device.HandleType(), bmDIB);
 }
 
+TEST(BitmapKinds, TheHandleIsFreeOfTheCanvasWhenAskedFor) {
+  TBitmap bitmap(2, 2, pf24bit);
+  bitmap.Canvas().Brush().SetColor(clRed);
+  bitmap.Canvas().FillRect(TRect{0, 0, 2, 2});
+  const HBITMAP handle = bitmap.Handle();
+  {
+    MemoryDC dc(nullptr);
+    // A bitmap can be selected into one DC only: this fails while the canvas holds it.
+    const HGDIOBJ previous = SelectObject(dc.Get(), handle);
+    ASSERT_NE(previous, nullptr);
+    EXPECT_EQ(GetPixel(dc.Get(), 1, 1), RGB(255, 0, 0));
+    SelectObject(dc.Get(), previous);
+  }
+  bitmap.Canvas().SetPixel(0, 0, clBlue);
+  EXPECT_EQ(bitmap.Canvas().Pixel(0, 0), clBlue);
+}
+
 TEST(BitmapDrawing, OpaqueAndStretchedDrawing) {
   TBitmap bitmap(2, 1, pf24bit);
   bitmap.Canvas().SetPixel(0, 0, clRed);
