@@ -5,10 +5,24 @@
 #include "framework/win/ImageList.h"
 #include "framework/win/ImageListBitmaps.h"
 
+namespace {
+
+// A bitmap's handle for the platform list, which selects it into a device context of its own:
+// the bitmap's canvas must let go of it first.
+HBITMAP FreeHandle(TBitmap& bitmap) {
+  bitmap.Canvas().FreeContext();
+  return bitmap.Handle();
+}
+
+HBITMAP FreeHandle(TBitmap* bitmap) {
+  return bitmap != nullptr ? FreeHandle(*bitmap) : nullptr;
+}
+
+}  // namespace
+
 int TCustomImageList::Add(TBitmap& image, TBitmap* mask) {
   HIMAGELIST list = Handle();
-  HBITMAP maskHandle = mask != nullptr ? mask->Handle() : nullptr;
-  const int index = ImageList_Add(list, image.Handle(), maskHandle);
+  const int index = ImageList_Add(list, FreeHandle(image), FreeHandle(mask));
   if (index < 0) throw EInvalidOperation(kInsertImageMessage);
   Change();
   return index;
@@ -17,7 +31,7 @@ int TCustomImageList::Add(TBitmap& image, TBitmap* mask) {
 int TCustomImageList::AddMasked(TBitmap& image, TColor maskColor) {
   if (maskColor == clNone) return Add(image, nullptr);
   HIMAGELIST list = Handle();
-  HBITMAP source = image.Handle();
+  HBITMAP source = FreeHandle(image);
   if (source == nullptr) throw EInvalidOperation(kInsertImageMessage);
   // The platform would blacken the caller's bitmap; a split copy is handed over instead.
   TImageAndMask split = SplitByColor(source, ColorToRGB(maskColor));
@@ -48,8 +62,7 @@ void TCustomImageList::AddImages(const TCustomImageList& source) {
 
 void TCustomImageList::Replace(int index, TBitmap& image, TBitmap* mask) {
   CheckIndex(index);
-  HBITMAP maskHandle = mask != nullptr ? mask->Handle() : nullptr;
-  if (!ImageList_Replace(handle_.Get(), index, image.Handle(), maskHandle))
+  if (!ImageList_Replace(handle_.Get(), index, FreeHandle(image), FreeHandle(mask)))
     throw EInvalidOperation(kReplaceImageMessage);
   Change();
 }
@@ -60,7 +73,7 @@ void TCustomImageList::ReplaceMasked(int index, TBitmap& image, TColor maskColor
     return;
   }
   CheckIndex(index);
-  HBITMAP source = image.Handle();
+  HBITMAP source = FreeHandle(image);
   if (source == nullptr) throw EInvalidOperation(kReplaceImageMessage);
   TImageAndMask split = SplitByColor(source, ColorToRGB(maskColor));
   if (!ImageList_Replace(handle_.Get(), index, split.image.Get(),
@@ -79,10 +92,20 @@ void TCustomImageList::Move(int curIndex, int newIndex) {
   if (curIndex == newIndex) return;
   CheckIndex(curIndex);
   CheckIndex(newIndex);
-  // Neighbour swaps carry the image to its place and shift the ones between.
+  // The images between shift by one towards the gap, then the moving one goes in at its place.
+  HIMAGELIST list = handle_.Get();
+  const auto extract = [&](int index) {
+    return ExtractImage(list, index, width_, height_, masked_);
+  };
+  const auto put = [&](int index, const TImageAndMask& image) {
+    if (!ImageList_Replace(list, index, image.image.Get(), image.mask.Get()))
+      throw EInvalidOperation(kReplaceImageMessage);
+  };
+  const TImageAndMask moving = extract(curIndex);
   const int step = newIndex > curIndex ? 1 : -1;
   for (int i = curIndex; i != newIndex; i += step)
-    ImageList_Copy(handle_.Get(), i + step, handle_.Get(), i, ILCF_SWAP);
+    put(i, extract(i + step));
+  put(newIndex, moving);
   Change();
 }
 

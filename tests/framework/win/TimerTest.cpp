@@ -6,31 +6,12 @@
 
 #include "framework/core/FormReader.h"
 #include "framework/core/SysUtils.h"
-#include "framework/win/EventDispatch.h"
 #include "framework/win/Timers.h"
+#include "tests/framework/win/MenuTestSupport.h"
 #include "tests/framework/win/MessagePump.h"
 #include "tests/framework/win/TestForm.h"
 
 namespace {
-
-// Records what reaches the event error handler instead of showing message boxes.
-class ErrorRecorder {
- public:
-  ErrorRecorder() {
-    SetEventExceptionHandler([this](TObject* sender, std::exception_ptr error) {
-      senders.push_back(sender);
-      try {
-        std::rethrow_exception(error);
-      } catch (const std::exception& e) {
-        messages.push_back(e.what());
-      }
-    });
-  }
-  ~ErrorRecorder() { SetEventExceptionHandler(nullptr); }
-
-  std::vector<TObject*> senders;
-  std::vector<std::string> messages;
-};
 
 class TimerTest : public testing::Test {
  protected:
@@ -129,7 +110,7 @@ TEST_F(TimerTest, ChangingTheIntervalWhileEnabledRestartsTheCount) {
 }
 
 TEST_F(TimerTest, AnErrorInATickReachesTheHandlerAndTheTimerKeepsTicking) {
-  ErrorRecorder errors;
+  EventErrorRecorder errors;
   TTimer timer(nullptr);
   int ticks = 0;
   timer.SetInterval(15);
