@@ -182,6 +182,12 @@ TBannerPicture DrawBanner() {
     // The word stays readable: the columns darken behind its halo.
     const double behind = rain[i] * (1.0 - std::min(1.0, 2.2 * halo[i]));
     const double level = std::max({behind, 0.9 * std::pow(glow[i], 1.1), word[i]});
+    // The hottest filament inside the letters is white: the transparent entry, which loading
+    // keeps one step off white (255, 255, 254).
+    if (word[i] > 0.999 && glow[i] > 0.97) {
+      picture.indices[i] = TBannerPicture::kTransparentIndex;
+      continue;
+    }
     picture.indices[i] =
         level < 0.03 ? 0 : static_cast<uint8_t>(std::clamp(2 + std::lround(level * 252), 2L, 254L));
   }

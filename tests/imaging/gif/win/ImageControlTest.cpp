@@ -198,8 +198,9 @@ TEST_F(ImageControlTest, BannerShowsItsMiddleColumnsOpaque) {
 
   PixelSurface surface(286, 51, kBackdrop);
   PaintControls(surface);
-  // The generated banner may use colour index 255 or not; if it does, it shows opaque.
-  ExpectBannerPixels(surface, RGBColor(255, 255, 254));
+  // The white filaments of the word use colour index 255; the opaque control shows them as the
+  // adjusted entry.
+  EXPECT_GT(ExpectBannerPixels(surface, RGBColor(255, 255, 254)), 0);
   EXPECT_FALSE(image.Drawing());
 }
 
