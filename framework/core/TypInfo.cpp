@@ -100,12 +100,12 @@ std::vector<const TClassInfo*>& Registry() {
 }  // namespace
 
 namespace ClassRegistry {
-void RegisterClass(const TClassInfo& info) {
+void Register(const TClassInfo& info) {
   auto& classes = Registry();
   if (std::find(classes.begin(), classes.end(), &info) == classes.end()) classes.push_back(&info);
 }
 
-void UnregisterClass(const TClassInfo& info) {
+void Unregister(const TClassInfo& info) {
   auto& classes = Registry();
   classes.erase(std::remove(classes.begin(), classes.end(), &info), classes.end());
 }

@@ -96,9 +96,10 @@ class TClassInfo {
 };
 
 // The process-wide list of classes that form data may name.
+// (Not "RegisterClass": windows.h makes that name a macro.)
 namespace ClassRegistry {
-void RegisterClass(const TClassInfo& info);
-void UnregisterClass(const TClassInfo& info);
+void Register(const TClassInfo& info);
+void Unregister(const TClassInfo& info);
 // nullptr when no class of that name is registered.
 const TClassInfo* FindClass(const std::string& name);
 }  // namespace ClassRegistry

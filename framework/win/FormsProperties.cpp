@@ -62,5 +62,5 @@ const TClassInfo& TForm::StaticClassInfo() {
 }
 
 void RegisterFormClasses() {
-  ClassRegistry::RegisterClass(TForm::StaticClassInfo());
+  ClassRegistry::Register(TForm::StaticClassInfo());
 }

@@ -33,7 +33,7 @@ const TClassInfo& TImage::StaticClassInfo() {
 }
 
 void RegisterImageClasses() {
-  ClassRegistry::RegisterClass(TImage::StaticClassInfo());
+  ClassRegistry::Register(TImage::StaticClassInfo());
 }
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner), picture_(std::make_unique<TPicture>()) {

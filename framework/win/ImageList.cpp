@@ -47,7 +47,7 @@ const TClassInfo& TImageList::StaticClassInfo() {
 #undef RegisterClass
 
 void RegisterImageListClasses() {
-  ClassRegistry::RegisterClass(TImageList::StaticClassInfo());
+  ClassRegistry::Register(TImageList::StaticClassInfo());
 }
 
 TCustomImageList::TCustomImageList(TComponent* owner) : TComponent(owner) {}

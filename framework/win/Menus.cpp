@@ -6,7 +6,7 @@
 #undef RegisterClass
 
 void RegisterMenuClasses() {
-  ClassRegistry::RegisterClass(TMenuItem::StaticClassInfo());
-  ClassRegistry::RegisterClass(TPopupMenu::StaticClassInfo());
-  ClassRegistry::RegisterClass(TMainMenu::StaticClassInfo());
+  ClassRegistry::Register(TMenuItem::StaticClassInfo());
+  ClassRegistry::Register(TPopupMenu::StaticClassInfo());
+  ClassRegistry::Register(TMainMenu::StaticClassInfo());
 }

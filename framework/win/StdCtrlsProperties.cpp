@@ -93,6 +93,6 @@ const TClassInfo& TLabel::StaticClassInfo() {
 }
 
 void RegisterStdCtrlsClasses() {
-  ClassRegistry::RegisterClass(TEdit::StaticClassInfo());
-  ClassRegistry::RegisterClass(TLabel::StaticClassInfo());
+  ClassRegistry::Register(TEdit::StaticClassInfo());
+  ClassRegistry::Register(TLabel::StaticClassInfo());
 }

@@ -51,5 +51,5 @@ void TTimer::UpdateTimer() {
 #undef RegisterClass
 
 void RegisterTimerClasses() {
-  ClassRegistry::RegisterClass(TTimer::StaticClassInfo());
+  ClassRegistry::Register(TTimer::StaticClassInfo());
 }

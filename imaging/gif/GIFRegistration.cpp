@@ -37,8 +37,8 @@ TClipboardFormat GIFClipboardFormat() {
 
 void RegisterGIFGraphic() {
   const TClipboardFormat format = RegisterGIFClipboardFormat();
-  ClassRegistry::RegisterClass(GIFFrameClassInfo());
-  ClassRegistry::RegisterClass(TDvGIFImage::StaticClassInfo());
+  ClassRegistry::Register(GIFFrameClassInfo());
+  ClassRegistry::Register(TDvGIFImage::StaticClassInfo());
   const TClassInfo& imageClass = TDvGIFImage::StaticClassInfo();
   if (FileFormats().FindClass(imageClass) != nullptr) return;
   FileFormats().Add("gif", "CompuServe GIF Image", 0, imageClass, GraphicFactory<TDvGIFImage>());

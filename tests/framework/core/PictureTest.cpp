@@ -342,7 +342,7 @@ const TClassInfo& TPictureHolder::StaticClassInfo() {
 }
 
 TEST_F(PictureData, TravelsThroughFormDataAsPictureData) {
-  ClassRegistry::RegisterClass(TPictureHolder::StaticClassInfo());
+  ClassRegistry::Register(TPictureHolder::StaticClassInfo());
   TPictureHolder holder(nullptr);
   FormReader::ReadRoot(holder,
                        "object Holder: TPictureHolder\n"
@@ -357,7 +357,7 @@ TEST_F(PictureData, TravelsThroughFormDataAsPictureData) {
 
   holder.Picture()->SetGraphic(nullptr);
   EXPECT_EQ(FormWriter::WriteRoot(holder).find("Picture."), std::string::npos);
-  ClassRegistry::UnregisterClass(TPictureHolder::StaticClassInfo());
+  ClassRegistry::Unregister(TPictureHolder::StaticClassInfo());
 }
 
 }  // namespace

@@ -160,6 +160,6 @@ void TTestForm::GetChildren(const std::function<void(TComponent*)>& proc, TCompo
 }
 
 void RegisterTestClasses() {
-  ClassRegistry::RegisterClass(TTestWidget::StaticClassInfo());
-  ClassRegistry::RegisterClass(TTestForm::StaticClassInfo());
+  ClassRegistry::Register(TTestWidget::StaticClassInfo());
+  ClassRegistry::Register(TTestForm::StaticClassInfo());
 }

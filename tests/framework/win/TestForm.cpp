@@ -40,7 +40,7 @@ void TTestRootForm::GetChildren(const std::function<void(TComponent*)>& proc, TC
 #undef RegisterClass
 
 void RegisterTestRootClasses() {
-  ClassRegistry::RegisterClass(TTestRootForm::StaticClassInfo());
+  ClassRegistry::Register(TTestRootForm::StaticClassInfo());
   RegisterTimerClasses();
   RegisterMenuClasses();
 }

@@ -220,7 +220,7 @@ void RegisterSampleClasses() {
   RegisterStdCtrlsClasses();
   RegisterMenuClasses();
   RegisterTimerClasses();
-  ClassRegistry::RegisterClass(TSamplePanel::StaticClassInfo());
-  ClassRegistry::RegisterClass(TSampleSquare::StaticClassInfo());
-  ClassRegistry::RegisterClass(TSampleFrm::StaticClassInfo());
+  ClassRegistry::Register(TSamplePanel::StaticClassInfo());
+  ClassRegistry::Register(TSampleSquare::StaticClassInfo());
+  ClassRegistry::Register(TSampleFrm::StaticClassInfo());
 }
