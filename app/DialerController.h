@@ -1,0 +1,48 @@
+// The main window's behaviour: start-up, the state display, the connection check on the poll
+// timer, dialling and hanging up on request, the settings and the autorun entry. It acts on the
+// window only through IDialerView and on the system only through DorvFunctions and TRegistry.
+//
+// Failure contract of every handler: registry errors (ERegistryException with the accessor's
+// messages) pass through to the caller's event dispatch; the Internet layer's failures become
+// state texts.
+#pragma once
+
+#include "app/ConnectionState.h"
+#include "app/DialerView.h"
+
+class TDialerController {
+ public:
+  explicit TDialerController(IDialerView& view) : view_(view) {}
+  TDialerController(const TDialerController&) = delete;
+  TDialerController& operator=(const TDialerController&) = delete;
+
+  // Caption with the version, tray hint, then the start-up sequence.
+  void FormShow();
+  void FormClose();
+  void UpdateTimerTimer();
+  void EnableCheckBoxClick();
+  void AutoStartupCheckBoxClick();
+  void UpdateIntervalSpinEditChange();
+  void UpdateIntervalSpinEditClick();
+  void UpdateIntervalSpinEditKeyUp();
+  void Show1Click();
+  void ForceConnect1Click();
+  // The timer is switched on again afterwards whatever happened, an error included.
+  void ForceDisconnect1Click();
+
+ private:
+  void StartUp();
+  void LoadSettings();
+  void SaveSettings();
+  void EnableSystemAutodial();
+  void ShowState(TConnectionState state);
+  void ShowConnectionState();
+  void CheckAndDial();
+  bool DialWithStatus();
+  bool HangUpWithStatus();
+  void UpdateIntervalHint();
+
+  IDialerView& view_;
+  // Set at the start of every start-up, overwritten by the stored "FirstRun".
+  bool firstRun_ = true;
+};
