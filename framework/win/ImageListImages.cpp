@@ -7,22 +7,15 @@
 
 namespace {
 
-// A bitmap's handle for the platform list, which selects it into a device context of its own:
-// the bitmap's canvas must let go of it first.
-HBITMAP FreeHandle(TBitmap& bitmap) {
-  bitmap.Canvas().FreeContext();
-  return bitmap.Handle();
-}
-
-HBITMAP FreeHandle(TBitmap* bitmap) {
-  return bitmap != nullptr ? FreeHandle(*bitmap) : nullptr;
+HBITMAP HandleOf(TBitmap* bitmap) {
+  return bitmap != nullptr ? bitmap->Handle() : nullptr;
 }
 
 }  // namespace
 
 int TCustomImageList::Add(TBitmap& image, TBitmap* mask) {
   HIMAGELIST list = Handle();
-  const int index = ImageList_Add(list, FreeHandle(image), FreeHandle(mask));
+  const int index = ImageList_Add(list, image.Handle(), HandleOf(mask));
   if (index < 0) throw EInvalidOperation(kInsertImageMessage);
   Change();
   return index;
@@ -31,7 +24,7 @@ int TCustomImageList::Add(TBitmap& image, TBitmap* mask) {
 int TCustomImageList::AddMasked(TBitmap& image, TColor maskColor) {
   if (maskColor == clNone) return Add(image, nullptr);
   HIMAGELIST list = Handle();
-  HBITMAP source = FreeHandle(image);
+  HBITMAP source = image.Handle();
   if (source == nullptr) throw EInvalidOperation(kInsertImageMessage);
   // The platform would blacken the caller's bitmap; a split copy is handed over instead.
   TImageAndMask split = SplitByColor(source, ColorToRGB(maskColor));
@@ -62,7 +55,7 @@ void TCustomImageList::AddImages(const TCustomImageList& source) {
 
 void TCustomImageList::Replace(int index, TBitmap& image, TBitmap* mask) {
   CheckIndex(index);
-  if (!ImageList_Replace(handle_.Get(), index, FreeHandle(image), FreeHandle(mask)))
+  if (!ImageList_Replace(handle_.Get(), index, image.Handle(), HandleOf(mask)))
     throw EInvalidOperation(kReplaceImageMessage);
   Change();
 }
@@ -73,7 +66,7 @@ void TCustomImageList::ReplaceMasked(int index, TBitmap& image, TColor maskColor
     return;
   }
   CheckIndex(index);
-  HBITMAP source = FreeHandle(image);
+  HBITMAP source = image.Handle();
   if (source == nullptr) throw EInvalidOperation(kReplaceImageMessage);
   TImageAndMask split = SplitByColor(source, ColorToRGB(maskColor));
   if (!ImageList_Replace(handle_.Get(), index, split.image.Get(),

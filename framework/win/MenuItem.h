@@ -39,6 +39,7 @@ class TMenuItem : public TComponent {
   // Checking a radio item unchecks the radio items of its group among its siblings.
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
+  // The default item is drawn bold; one per level, so setting it clears it on the siblings.
   bool Default() const { return default_; }
   void SetDefault(bool value);
   bool Enabled() const { return enabled_; }
