@@ -127,6 +127,25 @@ TEST_F(MenuPainterTest, CheckAndRadioMarksWithoutAnImage) {
   EXPECT_EQ(imaged->Count(2, 2, 18, 18, kRed), 256) << "the image takes the mark's place";
 }
 
+TEST_F(MenuPainterTest, TheItemsOwnBitmapIsCentredInTheGlyphColumn) {
+  TBitmap small(8, 6, pf24bit);
+  small.Canvas().Brush().SetColor(kRed);
+  small.Canvas().FillRect(TRect{0, 0, 8, 6});
+  item.SetBitmap(&small);
+  ASSERT_TRUE(item.HasBitmap());
+  auto surface = Paint(0);
+  // The 16 x 16 column at (2, 2): the bitmap sits at (2 + 4, 2 + 5).
+  EXPECT_EQ(surface->Count(6, 7, 14, 13, kRed), 48);
+  EXPECT_EQ(surface->Count(0, 0, kWidth, 20, kRed), 48);
+
+  menu.SetImages(&images);
+  item.SetImageIndex(0);
+  small.Canvas().Brush().SetColor(clWhite);
+  small.Canvas().FillRect(TRect{0, 0, 8, 6});
+  item.SetBitmap(&small);
+  EXPECT_EQ(Paint(0)->Count(2, 2, 18, 18, kRed), 256) << "a list image wins";
+}
+
 TEST_F(MenuPainterTest, AlignmentAndShortcuts) {
   const TColor back = Sys(COLOR_MENU);
   const Ink left = InkIn(*Paint(0), TRect{18, 0, kWidth, 20}, back);
