@@ -1,0 +1,205 @@
+#include "controls/check/DvCustomGlyphButton.h"
+
+#include <algorithm>
+
+#include "controls/common/DvBorders.h"
+#include "controls/common/DvColors.h"
+#include "controls/common/DvGrafx.h"
+#include "controls/edit/DvFrameController.h"
+#include "framework/core/SysUtils.h"
+#include "framework/win/Themes.h"
+
+TDvCustomGlyphButton::TDvCustomGlyphButton(TComponent* owner)
+    : TDvCustomButton(owner), customGlyphs_(std::make_unique<TBitmap>()) {
+  ControlStyleInclude(csSetCaption | csReplicatable);
+  customGlyphs_->OnChange = [this](TObject*) { CustomGlyphsChanged(); };
+}
+
+TDvCustomGlyphButton::~TDvCustomGlyphButton() {
+  DestroyHandle();
+  customGlyphs_->OnChange.Clear();
+  if (frameController_ != nullptr) frameController_->UnregisterControl(this);
+}
+
+// ---- glyph ----
+
+void TDvCustomGlyphButton::SetUseCustomGlyphs(bool value) {
+  if (value == useCustomGlyphs_) return;
+  useCustomGlyphs_ = value;
+  UpdateGlyphSize();
+  Invalidate();
+}
+
+void TDvCustomGlyphButton::UpdateGlyphSize() {
+  if (useCustomGlyphs_ && glyphCells_ > 0 && !customGlyphs_->Empty()) {
+    glyphWidth_ = customGlyphs_->Width() / glyphCells_;
+    glyphHeight_ = customGlyphs_->Height();
+  } else {
+    glyphWidth_ = 13;
+    glyphHeight_ = 13;
+  }
+}
+
+void TDvCustomGlyphButton::CustomGlyphsChanged() {
+  useCustomGlyphs_ = !customGlyphs_->Empty();
+  UpdateGlyphSize();
+  backgroundStale_ = true;
+  Invalidate();
+}
+
+TRect TDvCustomGlyphButton::GlyphRect() const {
+  const int x = alignment_ == taRightJustify ? 0 : Width() - glyphWidth_;
+  int y = 2;
+  if (AlignmentVertical() == avCenter) y = (Height() - glyphHeight_) / 2;
+  if (AlignmentVertical() == avBottom) y = Height() - glyphHeight_ - 2;
+  return Bounds(x, y, glyphWidth_, glyphHeight_);
+}
+
+TRect TDvCustomGlyphButton::CaptionRect() const {
+  TRect rect = ClientRect().Inflate(-1, -1);
+  if (alignment_ == taRightJustify)
+    rect.Left += glyphWidth_ + 4;
+  else
+    rect.Right -= glyphWidth_ + 4;
+  return rect;
+}
+
+TColor TDvCustomGlyphButton::AvoidMaskColors(TColor color) const {
+  const TColor rgb = ColorToRGB(color);
+  if (rgb == ColorToRGB(transparentColor_) || rgb == ColorToRGB(winMaskColor_) || rgb == clGray)
+    return rgb + 1;
+  return color;
+}
+
+void TDvCustomGlyphButton::DrawStateGlyph(TCanvas& canvas) {
+  const TRect glyph = GlyphRect();
+  const TRect cell{0, 0, glyphWidth_, glyphHeight_};
+  TBitmap state(glyphWidth_, glyphHeight_);
+  BuildStateImage(state);
+  TBitmap composed(glyphWidth_, glyphHeight_);
+  if (Transparent()) {
+    composed.Canvas().CopyRect(cell, canvas, glyph);
+    PaintMaskedBitmap(composed.Canvas(), state, cell,
+                      ThemesActive() ? clBtnFace : transparentColor_, cell);
+  } else {
+    composed.Canvas().Brush().SetColor(Color());
+    composed.Canvas().BrushCopy(cell, state, cell, transparentColor_);
+  }
+  TBitmap windowColored(glyphWidth_, glyphHeight_);
+  windowColored.Canvas().Brush().SetColor(clWindow);
+  windowColored.Canvas().BrushCopy(cell, composed, cell, winMaskColor_);
+  TBitmap framed(glyphWidth_, glyphHeight_);
+  framed.Canvas().Brush().SetColor(MixColors(frameColor_, canvas.Pixel(0, 0), 128));
+  framed.Canvas().BrushCopy(cell, windowColored, cell, clGreen);
+  canvas.CopyRect(glyph, framed.Canvas(), cell);
+}
+
+// ---- painting ----
+
+void TDvCustomGlyphButton::RebuildBackground() {
+  const int width = std::max(Width(), 1);
+  const int height = std::max(Height(), 1);
+  background_.SetSize(width, height);
+  TCanvas& canvas = background_.Canvas();
+  if (Transparent()) {
+    PaintParentBackground(*this, canvas.Handle(), false);
+  } else {
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect({0, 0, width, height});
+  }
+  backgroundStale_ = false;
+}
+
+void TDvCustomGlyphButton::Paint() {
+  const int width = Width();
+  const int height = Height();
+  if (width <= 0 || height <= 0) return;
+  if (backgroundStale_) RebuildBackground();
+  // Everything is drawn off-screen and copied in one go.
+  TBitmap offscreen(width, height);
+  TCanvas& draw = offscreen.Canvas();
+  draw.Font().Assign(Font());
+  draw.Brush().SetColor(Color());
+  draw.CopyRect({0, 0, width, height}, background_.Canvas(), {0, 0, width, height});
+  DrawStateGlyph(draw);
+  const TRect caption = CaptionRect();
+  DrawCaption(draw, caption, DT_WORDBREAK | DT_EXPANDTABS);
+  if (Focused() && !Caption().empty()) {
+    TRect focus = caption.Inflate(1, 1);
+    focus.Right = focus.Left + std::min(focus.Width(), draw.TextWidth(TrimSpaces(Caption())) + 3);
+    PaintDottedFocus(draw, focus);
+  }
+  Canvas().CopyRect({0, 0, width, height}, draw, {0, 0, width, height});
+}
+
+// ---- messages ----
+
+void TDvCustomGlyphButton::SetTransparent(bool value) {
+  if (value == Transparent()) return;
+  backgroundStale_ = true;
+  TDvCustomButton::SetTransparent(value);
+}
+
+void TDvCustomGlyphButton::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_ERASEBKGND:
+      // Paint covers the whole control from the background cache.
+      backgroundStale_ = true;
+      message.Result = 1;
+      return;
+    case CM_ENABLEDCHANGED:
+    case CM_PARENTCOLORCHANGED:
+    case CM_COLORCHANGED:
+      backgroundStale_ = true;
+      TDvCustomButton::WndProc(message);
+      return;
+    case CM_TEXTCHANGED:
+      TDvCustomButton::WndProc(message);
+      Repaint();
+      return;
+    default:
+      TDvCustomButton::WndProc(message);
+  }
+}
+
+void TDvCustomGlyphButton::Resize() {
+  backgroundStale_ = true;
+  TDvCustomButton::Resize();
+}
+
+void TDvCustomGlyphButton::KeyPress(char& key) {
+  TDvCustomButton::KeyPress(key);
+  if (key == '\r' && tabOnEnter_) {
+    key = 0;
+    if (HandleAllocated()) PostMessageA(HandleIfAllocated(), WM_KEYDOWN, VK_TAB, 0);
+  }
+}
+
+// ---- frame controller ----
+
+void TDvCustomGlyphButton::SetFrameController(TDvFrameController* controller) {
+  if (controller == frameController_) return;
+  if (frameController_ != nullptr) {
+    frameController_->UnregisterControl(this);
+    RemoveFreeNotification(frameController_);
+  }
+  frameController_ = controller;
+  if (controller != nullptr) {
+    FreeNotification(controller);
+    controller->RegisterControl(this);
+  }
+}
+
+void TDvCustomGlyphButton::FramingChanged() {
+  if (frameController_ == nullptr || !frameController_->FrameVisible()) return;
+  frameColor_ = frameController_->FrameColor();
+  disabledColor_ = frameController_->DisabledColor();
+  Invalidate();
+}
+
+void TDvCustomGlyphButton::Notification(TComponent* component, TOperation operation) {
+  TDvCustomButton::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == frameController_)
+    frameController_ = nullptr;
+}
