@@ -1,0 +1,205 @@
+// The stored image data ("Bitmap") of the image list through comctl32: the form's state images,
+// the mask-only retry, the read failures, the older layout, and what we write read back by the
+// portable reader.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "controls/images/DvImageList.h"
+#include "controls/images/DvImageListData.h"
+#include "framework/core/FormData.h"
+#include "framework/core/FormReader.h"
+#include "framework/core/Streams.h"
+#include "framework/win/Themes.h"
+#include "tests/controls/images/support/ImagePixels.h"
+#include "tests/controls/images/support/ImageTestForm.h"
+
+namespace {
+
+constexpr char kReadFailed[] = "Failed to read ImageList data from stream";
+
+ImageTestFormPtr FormWithData(const std::vector<uint8_t>& bytes, const std::string& extra = "") {
+  return LoadImageTestForm("  object StateImageList: TDvImageList\n" + extra +
+                           "    Bitmap = " + BinaryValue(bytes) + "\n  end\n");
+}
+
+// The first 20 bytes of the stream, which is left where it was.
+std::vector<uint8_t> Peek(IStream* stream) {
+  std::vector<uint8_t> head(20);
+  ULONG read = 0;
+  stream->Read(head.data(), static_cast<ULONG>(head.size()), &read);
+  const LARGE_INTEGER start{};
+  stream->Seek(start, STREAM_SEEK_SET, nullptr);
+  head.resize(read);
+  return head;
+}
+
+// The stored "Bitmap" bytes of the first component in written form data that has them.
+std::vector<uint8_t> WrittenBitmap(TComponent& root) {
+  const TFormObject tree = FormData::Parse(FormWriter::WriteRoot(root));
+  for (const TFormObject& child : tree.children)
+    for (const TFormProperty& property : child.properties)
+      if (property.name == "Bitmap") return property.value.bytes;
+  return {};
+}
+
+TEST(DvImageListData, TheFormsStateImagesLoadIntoFourMaskedImages) {
+  const std::vector<uint8_t> bytes = ResourceBytes("STATEIMAGES");
+  ASSERT_EQ(bytes.size(), 12838u);
+  ImageTestFormPtr form = FormWithData(bytes, "    OnChange = ListChange\n");
+  auto& list = form->Component<TDvImageList>("StateImageList");
+  EXPECT_EQ(list.Count(), 4);
+  EXPECT_EQ(list.Width(), 16);
+  EXPECT_EQ(list.Height(), 16);
+  EXPECT_EQ(list.Mode(), imPicture) << "nothing rebuilds the stored images";
+  EXPECT_EQ(form->log, (std::vector<std::string>{"Change:StateImageList"}));
+  const TStoredImagesView expected = ReadStoredImages(bytes);
+  for (const TExpectedImage& image : expected.images) {
+    const auto transparent = std::count(image.transparent.begin(), image.transparent.end(), true);
+    EXPECT_GT(transparent, 0) << "every state image has a mask";
+    EXPECT_LT(transparent, 256);
+  }
+  EXPECT_TRUE(ListShows(list, expected));
+}
+
+TEST(DvImageListData, AMaskOnlyFlagsByteIsReadAgainWithTheStoredDepth) {
+  const std::vector<uint8_t> bytes = SampleImageData(3, 0x1001);
+  std::vector<int> flagsSeen;
+  // A reader that refuses a mask-only header, as comctl32 may.
+  const auto refusingReader = [&](IStream* stream) -> HIMAGELIST {
+    const std::vector<uint8_t> head = Peek(stream);
+    flagsSeen.push_back(head.size() > 18 ? head[18] : -1);
+    return flagsSeen.back() == 0x01 ? nullptr : PlatformImageListRead(stream);
+  };
+  TMemoryStream stream(bytes);
+  ImageListHandle list = ReadImageListData(stream, 16, 16, refusingReader);
+  ASSERT_TRUE(list);
+  EXPECT_EQ(flagsSeen, (std::vector<int>{0x01, 0x21}));
+  EXPECT_EQ(ImageList_GetImageCount(list.Get()), 3);
+
+  // The real reader, through the form.
+  ImageTestFormPtr form = FormWithData(bytes);
+  EXPECT_TRUE(ListShows(form->Component<TDvImageList>("StateImageList"), SampleImages(3)));
+}
+
+TEST(DvImageListData, EveryUnreadableBlockFailsWithTheReadMessage) {
+  const std::vector<uint8_t> state = ResourceBytes("STATEIMAGES");
+  std::vector<uint8_t> zeroWidth = state;
+  zeroWidth[10] = zeroWidth[11] = 0;
+  std::vector<uint8_t> overCapacity = state;
+  overCapacity[4] = 10;  // 10 images in room for 9
+  const std::vector<std::vector<uint8_t>> blocks = {
+      {},
+      {'I', 'L'},
+      std::vector<uint8_t>(state.begin(), state.begin() + 28),
+      std::vector<uint8_t>(state.begin(), state.end() - 1),
+      zeroWidth,
+      overCapacity,
+      std::vector<uint8_t>(64, 0xA5),
+      std::vector<uint8_t>(8, 0),
+  };
+  int platformCalls = 0;
+  const auto countingReader = [&](IStream* stream) {
+    ++platformCalls;
+    return PlatformImageListRead(stream);
+  };
+  for (size_t i = 0; i < blocks.size(); ++i) {
+    TMemoryStream stream(blocks[i]);
+    try {
+      ReadImageListData(stream, 16, 16, countingReader);
+      ADD_FAILURE() << "block " << i << " was read";
+    } catch (const EReadError& e) {
+      EXPECT_EQ(e.Message(), kReadFailed) << i;
+    }
+  }
+  EXPECT_EQ(platformCalls, 0) << "malformed data never reaches the platform";
+
+  // Well-formed data that the platform refuses: one try (no mask-only byte to merge).
+  TMemoryStream refused(state);
+  try {
+    ReadImageListData(refused, 16, 16, [&](IStream*) -> HIMAGELIST {
+      ++platformCalls;
+      return nullptr;
+    });
+    ADD_FAILURE() << "refused data was read";
+  } catch (const EReadError& e) {
+    EXPECT_EQ(e.Message(), kReadFailed);
+  }
+  EXPECT_EQ(platformCalls, 1);
+
+  try {
+    FormWithData(std::vector<uint8_t>(state.begin(), state.begin() + 100));
+    ADD_FAILURE() << "the form was read";
+  } catch (const EParserError& e) {
+    EXPECT_NE(e.Message().find(kReadFailed), std::string::npos) << e.Message();
+  }
+}
+
+// ReadData in reach, to see that a failed read keeps the images.
+class TReadableImageList : public TDvImageList {
+ public:
+  using TDvImageList::ReadData;
+  using TDvImageList::TDvImageList;
+};
+
+TEST(DvImageListData, AFailedReadKeepsTheImagesAndAGoodOneStopsAtItsEnd) {
+  TReadableImageList list(nullptr);
+  std::vector<uint8_t> bytes = SampleImageData(2);
+  const size_t size = bytes.size();
+  bytes.insert(bytes.end(), {'M', 'O', 'R', 'E'});
+  TMemoryStream stream(bytes);
+  list.ReadData(stream);
+  EXPECT_EQ(stream.Position(), static_cast<int64_t>(size));
+  EXPECT_TRUE(ListShows(list, SampleImages(2)));
+
+  TMemoryStream junk(std::vector<uint8_t>(40, 0x11));
+  EXPECT_THROW(list.ReadData(junk), EReadError);
+  EXPECT_TRUE(ListShows(list, SampleImages(2)));
+}
+
+TEST(DvImageListData, TheOlderLayoutIsCutCellByCell) {
+  ImageTestFormPtr form = FormWithData(SampleOlderData(5));
+  EXPECT_TRUE(ListShows(form->Component<TDvImageList>("StateImageList"), SampleImages(5)));
+}
+
+TEST(DvImageListData, WriteExDownlevelOnlyWhereVersionSixExportsIt) {
+  EXPECT_EQ(ChooseImageListWriter(5, true), TImageListWriter::iwWrite);
+  EXPECT_EQ(ChooseImageListWriter(6, false), TImageListWriter::iwWrite);
+  EXPECT_EQ(ChooseImageListWriter(6, true), TImageListWriter::iwWriteExDownlevel);
+  EXPECT_EQ(ChooseImageListWriter(0, false), TImageListWriter::iwWrite);
+  // This process (no manifest) runs comctl32 5.x, whose ImageList_Write writes the "IL" stream.
+  EXPECT_LT(CommonControlsMajorVersion(), 6);
+}
+
+TEST(DvImageListData, WrittenDataIsReadByThePortableReaderToTheSamePixelsAndMasks) {
+  ImageTestFormPtr form = FormWithData(SampleImageData(5));
+  const std::vector<uint8_t> written = WrittenBitmap(*form);
+  ASSERT_GT(written.size(), 28u);
+  EXPECT_EQ(written[0], 'I');
+  EXPECT_EQ(written[1], 'L');
+  const TStoredImagesView read = ReadStoredImages(written);
+  EXPECT_FALSE(read.olderLayout);
+  EXPECT_EQ(read.width, 16);
+  EXPECT_EQ(read.height, 16);
+  EXPECT_NE(read.flags & ILC_MASK, 0);
+  const TStoredImagesView expected = SampleImages(5);
+  ASSERT_EQ(read.images.size(), 5u);
+  for (size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(read.images[i].transparent, expected.images[i].transparent) << i;
+    for (size_t p = 0; p < 256; ++p) {
+      if (expected.images[i].transparent[p]) continue;
+      ASSERT_EQ(read.images[i].colors[p], expected.images[i].colors[p]) << i << ", " << p;
+    }
+  }
+  // And read back by the platform.
+  ImageTestFormPtr copy = FormWithData(written);
+  EXPECT_TRUE(ListShows(copy->Component<TDvImageList>("StateImageList"), expected));
+
+  // A list without images stores nothing.
+  ImageTestFormPtr empty = LoadImageTestForm("  object List: TDvImageList\n  end\n");
+  EXPECT_TRUE(WrittenBitmap(*empty).empty());
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#include "tests/controls/images/support/ImageTestForm.h"
+
+#include "controls/images/ImageControls.h"
+#include "framework/core/TypInfo.h"
+#include "framework/win/Application.h"
+#include <cstdio>
+
+const TClassInfo& TImageTestForm::StaticClassInfo() {
+  static const TClassInfo info = DefineClassInfo<TImageTestForm, TForm>("TImageTestForm");
+  return info;
+}
+
+TImageTestForm::TImageTestForm(TComponent* owner) : TForm(owner) {
+  RegisterMethod("ListChange", this, &TImageTestForm::ListChange);
+}
+
+void TImageTestForm::GetChildren(const std::function<void(TComponent*)>& proc,
+                                 TComponent* root) const {
+  TForm::GetChildren(proc, root);
+  // The form writes its components without a parent (image lists) too.
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (!Components(i)->HasParent()) proc(Components(i));
+}
+
+void TImageTestForm::ListChange(TObject* sender) {
+  const auto* component = dynamic_cast<TComponent*>(sender);
+  log.push_back("Change:" + (component != nullptr ? component->Name() : std::string("?")));
+}
+
+void RegisterImageTestClasses() {
+  RegisterFormClasses();
+  RegisterImageControls();
+  ClassRegistry::Register(TImageTestForm::StaticClassInfo());
+}
+
+void ImageTestFormDeleter::operator()(TImageTestForm* form) const {
+  DWORD t0 = GetTickCount();
+  if (form != nullptr && form->HandleAllocated()) form->Hide();
+  DWORD t1 = GetTickCount();
+  if (form != nullptr) TComponent::Destroy(*form);
+  fprintf(stderr, "TIMING hide %lu destroy %lu\n", t1-t0, GetTickCount()-t1);
+}
+
+ImageTestFormPtr LoadImageTestForm(const std::string& childObjects) {
+  RegisterImageTestClasses();
+  const std::string text =
+      "object ImageTestForm: TImageTestForm\n"
+      "  Left = 100\n"
+      "  Top = 100\n"
+      "  BorderStyle = bsNone\n"
+      "  Caption = 'Image controls'\n"
+      "  ClientHeight = 120\n"
+      "  ClientWidth = 200\n"
+      "  Color = clBtnFace\n" +
+      childObjects + "end\n";
+  ImageTestFormPtr form(&TComponent::Create<TImageTestForm>(Application()));
+  form->ReadFormDefinition(text);
+  return form;
+}
+
+ImageTestFormPtr ShowImageTestForm(const std::string& childObjects) {
+  // Hover effects only when a test asks for them.
+  SetCursorPos(5, 740);
+  DWORD t0 = GetTickCount();
+  ImageTestFormPtr form = LoadImageTestForm(childObjects);
+  DWORD t1 = GetTickCount();
+  form->Show();
+  DWORD t2 = GetTickCount();
+  SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  DWORD t3 = GetTickCount();
+  //SetForegroundWindow(form->Handle());
+  DWORD t4 = GetTickCount();
+  PumpFor(60);
+  Application().DoMouseIdle();
+  fprintf(stderr, "TIMING load %lu show %lu pos %lu fg %lu pump %lu\n", t1-t0, t2-t1, t3-t2, t4-t3, GetTickCount()-t4);
+  return form;
+}
+
+void PumpFor(int milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    Application().ProcessMessages();
+    Sleep(2);
+  } while (static_cast<int>(GetTickCount() - start) < milliseconds);
+  Application().ProcessMessages();
+}
+
+std::string BinaryValue(const std::vector<uint8_t>& bytes) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string text = "{";
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (i % 32 == 0) text += "\n      ";
+    text += kHex[bytes[i] >> 4];
+    text += kHex[bytes[i] & 15];
+  }
+  return text + "}";
+}
+
+std::vector<uint8_t> ResourceBytes(const char* name) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC resource = FindResourceA(module, name, MAKEINTRESOURCEA(10));  // RT_RCDATA
+  if (resource == nullptr) return {};
+  const auto* data = static_cast<const uint8_t*>(LockResource(LoadResource(module, resource)));
+  return std::vector<uint8_t>(data, data + SizeofResource(module, resource));
+}
