@@ -1,0 +1,99 @@
+// The styled painter: measuring, and the order in which an item's parts are painted.
+#include "controls/menu/DvMenuPainter.h"
+
+#include <algorithm>
+
+#include "controls/menu/DvMenuItemBody.h"
+#include "controls/menu/DvMenuStyler.h"
+#include "controls/menu/DvMenuUtil.h"
+#include "controls/menu/DvMenuWindowFrame.h"
+#include "controls/menu/StyledMenu.h"
+#include "framework/win/Canvas.h"
+#include "framework/win/ImageList.h"
+#include "framework/win/MenuItem.h"
+#include "framework/win/MenuItemPainter.h"
+
+namespace {
+
+constexpr TShortCut kWindowsKeyFlag = 0x0200;
+
+}  // namespace
+
+std::string StyledShortCutText(TShortCut shortCut) {
+  const std::string text = ShortCutToText(shortCut);
+  return (shortCut & kWindowsKeyFlag) != 0 ? "Win+" + text : text;
+}
+
+void MeasureItemWithStyler(const TMenuItem& item, const TCustomDvMenuStyler& styler,
+                           TCanvas& canvas, int& width, int& height, bool sideBar) {
+  if (item.IsLine()) {
+    height = styler.Separator().Width() + 2;
+    return;
+  }
+  if (!styler.UseSystemFont()) {
+    canvas.Font().Assign(&styler.Font());
+    TRect extent{};
+    canvas.DrawText(item.Caption() + StyledShortCutText(item.ShortCut()), extent,
+                    DT_CALCRECT | DT_SINGLELINE);
+    height = std::max(extent.Height() + 6, 16);
+    width = extent.Width();
+  }
+  if (IsBarItem(item)) return;
+  if (!styler.UseSystemFont()) width += 18;
+  if ((item.ShortCut() & kWindowsKeyFlag) != 0) width += canvas.TextWidth("Win+");
+  if (item.GetImageList() == nullptr && !item.HasBitmap()) width += 23;
+  width += styler.IconBar().Size();
+  if (sideBar && !IsInLaterColumn(item))
+    width += styler.SideBar().Size() + styler.SideBar().SplitterWidth();
+  height = ((height + 1) / 2) * 2;
+  width += 2;
+  width += styler.SystemArrowReserve();
+}
+
+void MeasureStyledMenuItem(TMenuItem& item, TCanvas& canvas, int& width, int& height) {
+  IStyledMenu* menu = FindStyledMenu(item);
+  if (menu == nullptr) return;
+  const TCustomDvMenuStyler& styler = *menu->MenuStyler();
+  MeasureItemWithStyler(item, styler, canvas, width, height, SideBarApplies(item, styler));
+}
+
+void DrawStyledMenuItem(TMenuItem& item, TCanvas& canvas, const TRect& rect,
+                        TOwnerDrawState state) {
+  IStyledMenu* menu = FindStyledMenu(item);
+  const bool barItem = IsBarItem(item);
+  if (menu == nullptr) {
+    DrawStandardMenuItem(item, canvas, rect, state, barItem);
+    return;
+  }
+  TCustomDvMenuStyler& styler = *menu->MenuStyler();
+  // The rightmost pixels belong to the system's sub-menu arrow, which the frame clips away.
+  TRect bounds = rect;
+  if (!barItem) bounds.Right -= styler.SystemArrowReserve();
+  const HDC dc = canvas.Handle();
+
+  const bool sideBar = SideBarApplies(item, styler) && !IsInLaterColumn(item);
+  TRect content = bounds;
+  if (sideBar) content.Left += styler.SideBar().Size() + styler.SideBar().SplitterWidth();
+  const TRect area = MenuArea(dc, bounds);
+
+  if (sideBar && IsFirstVisibleItem(item)) {
+    const TRect bar{area.Left, area.Top,
+                    area.Left + styler.SideBar().Size() + styler.SideBar().SplitterWidth(),
+                    area.Bottom};
+    const TBackground& background = styler.SideBar().Background();
+    GradientFill(dc, bar, background.GradientDirection(), background.Color(), background.ColorTo());
+  }
+  if (!barItem) {
+    const TIconBar& icons = styler.IconBar();
+    const TRect column{content.Left, content.Top, content.Left + icons.Size(), content.Bottom};
+    GradientFill(dc, column, icons.GradientDirection(), icons.Color(), icons.ColorTo());
+    const TBackground& background = styler.Background();
+    const TRect backgroundArea{column.Right, area.Top, area.Right, area.Bottom};
+    const TRect share{column.Right, bounds.Top, bounds.Right, bounds.Bottom};
+    GradientSlice(dc, backgroundArea, background.GradientDirection(), background.Color(),
+                  background.ColorTo(), share);
+  }
+  if (item.IsLine()) DrawStyledSeparator(dc, styler, content);
+  DrawStyledItemBody(item, *menu, styler, canvas, content, state);
+  DrawMenuWindowFrame(item, *menu, styler, dc);
+}

@@ -1,0 +1,166 @@
+#include "controls/menu/DvMenuUtil.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "controls/menu/DvMenuStyler.h"
+#include "framework/win/Font.h"
+#include "framework/win/GdiObjects.h"
+#include "framework/win/MainMenu.h"
+#include "framework/win/MenuItem.h"
+#include "framework/win/PopupMenu.h"
+
+// ---- where an item sits ----
+
+bool IsBarItem(const TMenuItem& item) {
+  return dynamic_cast<TMainMenu*>(item.GetParentComponent()) != nullptr;
+}
+
+bool IsFirstLevelItem(const TMenuItem& item) {
+  return dynamic_cast<TMenu*>(item.GetParentComponent()) != nullptr;
+}
+
+bool IsFirstDropDownItem(const TMenuItem& item) {
+  if (dynamic_cast<TPopupMenu*>(item.GetParentComponent()) != nullptr) return true;
+  const TMenuItem* parent = item.Parent();
+  return parent != nullptr && dynamic_cast<TMainMenu*>(parent->GetParentComponent()) != nullptr;
+}
+
+bool IsFirstVisibleDropDownItem(const TMenuItem& item) {
+  const TMenu* menu = item.GetParentMenu();
+  if (dynamic_cast<const TPopupMenu*>(menu) != nullptr) return IsFirstLevelItem(item);
+  if (menu == nullptr || item.Parent() == nullptr) return false;
+  const TMenuItem& bar = menu->Items();
+  for (int i = 0; i < bar.Count(); ++i)
+    if (bar.Items(i)->Visible()) return item.Parent() == bar.Items(i);
+  return false;
+}
+
+bool IsInLaterColumn(const TMenuItem& item) {
+  if (item.Break() != mbNone) return true;
+  const TMenuItem* parent = item.Parent();
+  if (parent == nullptr) return false;
+  for (int i = 0; i < parent->Count() && parent->Items(i) != &item; ++i)
+    if (parent->Items(i)->Visible() && parent->Items(i)->Break() != mbNone) return true;
+  return false;
+}
+
+bool IsFirstVisibleItem(const TMenuItem& item) {
+  const TMenuItem* parent = item.Parent();
+  if (parent == nullptr) return true;
+  for (int i = 0; i < parent->Count(); ++i)
+    if (parent->Items(i)->Visible()) return parent->Items(i) == &item;
+  return false;
+}
+
+int ItemLevel(const TMenuItem& item) {
+  int ancestors = 0;
+  for (const TMenuItem* parent = item.Parent(); parent != nullptr; parent = parent->Parent())
+    ++ancestors;
+  const bool popup = dynamic_cast<const TPopupMenu*>(item.GetParentMenu()) != nullptr;
+  return ancestors - 1 + (popup ? 1 : 0);
+}
+
+bool SideBarApplies(const TMenuItem& item, const TCustomDvMenuStyler& styler) {
+  const TSideBar& bar = styler.SideBar();
+  if (!bar.Visible()) return false;
+  switch (bar.VisibleIn()) {
+    case viFirstVisible:
+      return IsFirstVisibleDropDownItem(item);
+    case viFirstLevel:
+      return IsFirstDropDownItem(item);
+    case viAnyLevel:
+      return !IsBarItem(item);
+  }
+  return false;
+}
+
+int VisiblePosition(const TMenuItem& item) {
+  const TMenuItem* parent = item.Parent();
+  if (parent == nullptr) return -1;
+  int position = 0;
+  for (int i = 0; i < parent->Count(); ++i) {
+    if (parent->Items(i) == &item) return position;
+    if (parent->Items(i)->Visible()) ++position;
+  }
+  return -1;
+}
+
+HMENU MenuOfWindow(HWND window) {
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof(className));
+  if (std::string_view(className) == "#32768")
+    return reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
+  return GetMenu(window);
+}
+
+TRect MenuArea(HDC dc, const TRect& fallback) {
+  const HWND window = WindowFromDC(dc);
+  const HMENU menu = window != nullptr ? MenuOfWindow(window) : nullptr;
+  if (menu == nullptr) return fallback;
+  RECT area{};
+  bool found = false;
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    RECT r{};
+    if (!GetMenuItemRect(window, menu, static_cast<UINT>(i), &r)) break;
+    if (!found)
+      area = r;
+    else
+      UnionRect(&area, &area, &r);
+    found = true;
+  }
+  if (!found) return fallback;
+  return TRect{0, 0, area.right - area.left, area.bottom - area.top};
+}
+
+// ---- fills ----
+
+TColor PlainColor(TColor color) {
+  return color == clNone ? clNone : ColorToRGB(color);
+}
+
+TColor GradientColor(TColor start, TColor end, int offset, int length) {
+  if (length <= 0) return start;
+  const auto channel = [&](uint8_t from, uint8_t to) {
+    return static_cast<uint8_t>(from + (offset * (to - from)) / length);
+  };
+  return RGBColor(channel(RedOf(start), RedOf(end)), channel(GreenOf(start), GreenOf(end)),
+                  channel(BlueOf(start), BlueOf(end)));
+}
+
+void FillInColor(HDC dc, const TRect& rect, TColor color) {
+  if (color == clNone || rect.IsEmpty()) return;
+  GdiObject<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color))));
+  const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+  FillRect(dc, &r, brush.Get());
+}
+
+void FrameInColor(HDC dc, const TRect& rect, TColor color) {
+  if (color == clNone || rect.IsEmpty()) return;
+  GdiObject<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color))));
+  const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+  FrameRect(dc, &r, brush.Get());
+}
+
+void GradientSlice(HDC dc, const TRect& full, TGradientDirection direction, TColor start,
+                   TColor end, const TRect& clip) {
+  if (start == clNone) return;
+  const TRect part = full.Intersect(clip);
+  if (part.IsEmpty()) return;
+  const TColor from = PlainColor(start);
+  const TColor to = end == clNone ? from : PlainColor(end);
+  if (from == to) {
+    FillInColor(dc, part, from);
+    return;
+  }
+  if (direction == gdVertical) {
+    for (int y = part.Top; y < part.Bottom; ++y)
+      FillInColor(dc, TRect{part.Left, y, part.Right, y + 1},
+                  GradientColor(from, to, y - full.Top, full.Height()));
+  } else {
+    for (int x = part.Left; x < part.Right; ++x)
+      FillInColor(dc, TRect{x, part.Top, x + 1, part.Bottom},
+                  GradientColor(from, to, x - full.Left, full.Width()));
+  }
+}

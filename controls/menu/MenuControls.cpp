@@ -1,0 +1,15 @@
+#include "controls/menu/MenuControls.h"
+
+#include "framework/core/TypInfo.h"
+#include "controls/menu/DvMenuStyler.h"
+#include "controls/menu/DvMenuStylers.h"
+#include "controls/menu/DvMenus.h"
+#include "framework/win/Menus.h"
+
+void RegisterMenuControls() {
+  RegisterMenuClasses();
+  ClassRegistry::Register(TDvPopupMenu::StaticClassInfo());
+  ClassRegistry::Register(TDvMainMenu::StaticClassInfo());
+  ClassRegistry::Register(TDvMenuStyler::StaticClassInfo());
+  ClassRegistry::Register(TDvMenuFantasyStyler::StaticClassInfo());
+}

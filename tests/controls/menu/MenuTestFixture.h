@@ -1,0 +1,31 @@
+// The program's tray menu with its fantasy styler, read from form data into a test root, with the
+// four-image state list made beforehand.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "controls/menu/DvMenus.h"
+#include "controls/menu/DvMenuStylers.h"
+#include "framework/win/ImageList.h"
+#include "tests/framework/win/TestForm.h"
+
+inline constexpr TColor kStateColors[4] = {0x0000C0, 0x00C000, 0xC00000, 0x00C0C0};
+
+// The tray menu part of the main window's form definition.
+extern const char kTrayMenuForm[];
+
+class StyledMenuTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite();
+  void SetUp() override;
+
+  void Load(const char* text = kTrayMenuForm);
+  TDvPopupMenu& Menu() const;
+  TDvMenuFantasyStyler& Styler() const;
+  TMenuItem& Item(const char* name) const;
+
+  std::unique_ptr<TTestRootForm> form;
+  TImageList* images = nullptr;
+};
