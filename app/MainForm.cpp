@@ -1,0 +1,73 @@
+#include "app/MainForm.h"
+
+#include "framework/core/TypInfo.h"
+#include "framework/win/EventDispatch.h"
+
+const TClassInfo& TMainFrm::StaticClassInfo() {
+  static const TClassInfo info = DefineClassInfo<TMainFrm, TForm>("TMainFrm");
+  return info;
+}
+
+TMainFrm::TMainFrm(TComponent* owner) : TForm(owner), view_(*this), controller_(view_) {
+  RegisterMethod("FormShow", this, &TMainFrm::FormShow);
+  RegisterMethod("FormClose", this, &TMainFrm::FormClose);
+  RegisterMethod("UpdateTimerTimer", this, &TMainFrm::UpdateTimerTimer);
+  RegisterMethod("EnableCheckBoxClick", this, &TMainFrm::EnableCheckBoxClick);
+  RegisterMethod("AutoStartupCheckBoxClick", this, &TMainFrm::AutoStartupCheckBoxClick);
+  RegisterMethod("UpdateIntervalSpinEditChange", this, &TMainFrm::UpdateIntervalSpinEditChange);
+  RegisterMethod("UpdateIntervalSpinEditClick", this, &TMainFrm::UpdateIntervalSpinEditClick);
+  RegisterMethod("UpdateIntervalSpinEditKeyUp", this, &TMainFrm::UpdateIntervalSpinEditKeyUp);
+  RegisterMethod("Show1Click", this, &TMainFrm::Show1Click);
+  RegisterMethod("ForceConnect1Click", this, &TMainFrm::ForceConnect1Click);
+  RegisterMethod("ForceDisconnect1Click", this, &TMainFrm::ForceDisconnect1Click);
+}
+
+void TMainFrm::FormShow(TObject*) {
+  // The first show comes from the message loop's start, outside any event: an error here must
+  // end the start-up only, and the window is shown all the same.
+  RunEvent(this, [this] { controller_.FormShow(); });
+}
+
+void TMainFrm::FormClose(TObject*, TCloseAction&) {
+  controller_.FormClose();
+}
+
+void TMainFrm::UpdateTimerTimer(TObject*) {
+  controller_.UpdateTimerTimer();
+}
+
+void TMainFrm::EnableCheckBoxClick(TObject*) {
+  controller_.EnableCheckBoxClick();
+}
+
+void TMainFrm::AutoStartupCheckBoxClick(TObject*) {
+  controller_.AutoStartupCheckBoxClick();
+}
+
+void TMainFrm::UpdateIntervalSpinEditChange(TObject*) {
+  controller_.UpdateIntervalSpinEditChange();
+}
+
+void TMainFrm::UpdateIntervalSpinEditClick(TObject*) {
+  controller_.UpdateIntervalSpinEditClick();
+}
+
+void TMainFrm::UpdateIntervalSpinEditKeyUp(TObject*, WORD&, TShiftState) {
+  controller_.UpdateIntervalSpinEditKeyUp();
+}
+
+void TMainFrm::Show1Click(TObject*) {
+  controller_.Show1Click();
+}
+
+void TMainFrm::ForceConnect1Click(TObject*) {
+  controller_.ForceConnect1Click();
+}
+
+void TMainFrm::ForceDisconnect1Click(TObject*) {
+  controller_.ForceDisconnect1Click();
+}
+
+void RegisterMainFormClass() {
+  ClassRegistry::Register(TMainFrm::StaticClassInfo());
+}

@@ -1,0 +1,149 @@
+#include "app/MainFormView.h"
+
+#include <vector>
+
+#include <windows.h>
+
+#include "app/FirstRunNotice.h"
+#include "controls/check/DvCheckBox.h"
+#include "controls/common/DvLabel.h"
+#include "controls/edit/DvSpinEdit.h"
+#include "controls/images/DvImageSquare.h"
+#include "controls/tray/DvTrayIcon.h"
+#include "framework/win/Application.h"
+#include "framework/win/Forms.h"
+#include "framework/win/Timers.h"
+
+TTimer& TMainFormView::UpdateTimer() const {
+  return form_.Component<TTimer>("UpdateTimer");
+}
+
+TDvLabel& TMainFormView::StateLbl() const {
+  return form_.Component<TDvLabel>("StateLbl");
+}
+
+TDvImageSquare& TMainFormView::StateImage() const {
+  return form_.Component<TDvImageSquare>("StateImage");
+}
+
+TDvCheckBox& TMainFormView::EnableAutoDialerCheckBox() const {
+  return form_.Component<TDvCheckBox>("EnableAutoDialerCheckBox");
+}
+
+TDvCheckBox& TMainFormView::AutoStartupCheckBox() const {
+  return form_.Component<TDvCheckBox>("AutoStartupCheckBox");
+}
+
+TDvSpinEdit& TMainFormView::UpdateIntervalSpinEdit() const {
+  return form_.Component<TDvSpinEdit>("UpdateIntervalSpinEdit");
+}
+
+TDvTrayIcon& TMainFormView::TrayIcon() const {
+  return form_.Component<TDvTrayIcon>("TrayIcon");
+}
+
+std::string TMainFormView::ApplicationTitle() const {
+  return Application().Title();
+}
+
+std::string TMainFormView::ProgramFileName() const {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length =
+        GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string TMainFormView::Caption() const {
+  return form_.Caption();
+}
+
+void TMainFormView::SetCaption(const std::string& caption) {
+  form_.SetCaption(caption);
+}
+
+void TMainFormView::SetTrayHint(const std::string& hint) {
+  TrayIcon().SetHint(hint);
+}
+
+void TMainFormView::SetTrayIconIndex(int index) {
+  TrayIcon().SetIconIndex(index);
+}
+
+void TMainFormView::SetStateImageIndex(int index) {
+  StateImage().SetImageIndex(index);
+}
+
+void TMainFormView::SetStateCaption(const std::string& text) {
+  StateLbl().SetCaption(text);
+}
+
+bool TMainFormView::AutoDialChecked() const {
+  return EnableAutoDialerCheckBox().Checked();
+}
+
+void TMainFormView::SetAutoDialChecked(bool checked) {
+  EnableAutoDialerCheckBox().SetChecked(checked);
+}
+
+bool TMainFormView::AutoRunChecked() const {
+  return AutoStartupCheckBox().Checked();
+}
+
+void TMainFormView::SetAutoRunChecked(bool checked) {
+  AutoStartupCheckBox().SetChecked(checked);
+}
+
+int32_t TMainFormView::IntervalSeconds() {
+  return UpdateIntervalSpinEdit().IntegerValue();
+}
+
+void TMainFormView::SetIntervalSeconds(int32_t seconds) {
+  UpdateIntervalSpinEdit().SetIntegerValue(seconds);
+}
+
+void TMainFormView::SetIntervalHint(const std::string& hint) {
+  UpdateIntervalSpinEdit().SetHint(hint);
+}
+
+bool TMainFormView::TimerEnabled() const {
+  return UpdateTimer().Enabled();
+}
+
+void TMainFormView::SetTimerEnabled(bool enabled) {
+  UpdateTimer().SetEnabled(enabled);
+}
+
+unsigned TMainFormView::TimerInterval() const {
+  return UpdateTimer().Interval();
+}
+
+void TMainFormView::SetTimerInterval(unsigned milliseconds) {
+  UpdateTimer().SetInterval(milliseconds);
+}
+
+int TMainFormView::WindowLeft() const {
+  return form_.Left();
+}
+
+void TMainFormView::SetWindowLeft(int left) {
+  form_.SetLeft(left);
+}
+
+int TMainFormView::WindowTop() const {
+  return form_.Top();
+}
+
+void TMainFormView::SetWindowTop(int top) {
+  form_.SetTop(top);
+}
+
+void TMainFormView::ShowFirstRunNotice() {
+  ::ShowFirstRunNotice(form_.Handle());
+}
+
+void TMainFormView::RestoreApplication() {
+  TrayIcon().RestoreApplication();
+}

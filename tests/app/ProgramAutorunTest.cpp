@@ -1,0 +1,77 @@
+// The real program's autorun box against the prefix's Run key.
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "tests/app/ProgramFixture.h"
+
+namespace {
+
+class ProgramAutorunTest : public ProgramTest {
+ protected:
+  void SetUp() override { registry.SetSetting("FirstRun", 0); }
+
+  void StartAndWait() {
+    Start();
+    ASSERT_NE(nullptr, MainWindow());
+  }
+  // A click on "Auto Run On Startup", then time for the program to handle it.
+  void ClickAutoRun() {
+    ClickAt(150, 151);
+    Sleep(200);
+  }
+  static std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
+    return text;
+  }
+};
+
+TEST_F(ProgramAutorunTest, CheckingWritesThePathAndUncheckingDeletesIt) {
+  StartAndWait();
+  EXPECT_FALSE(registry.RunEntry().exists);
+  ClickAutoRun();
+  const TRegValue entry = registry.RunEntry();
+  EXPECT_EQ(static_cast<DWORD>(REG_SZ), entry.type);
+  EXPECT_EQ(StringBytes(program->ImagePath()), entry.data);
+  ClickAutoRun();
+  EXPECT_FALSE(registry.RunEntry().exists);
+}
+
+TEST_F(ProgramAutorunTest, EntryDifferingInLetterCaseCountsAsMatchingAndIsKept) {
+  // The path is known once the program runs; store it in capitals before the next start.
+  StartAndWait();
+  const std::string path = program->ImagePath();
+  Close();
+  window = nullptr;
+  registry.SetRunEntry(REG_SZ, StringBytes(Upper(path)));
+  StartAndWait();
+  Sleep(200);
+  EXPECT_EQ(StringBytes(Upper(path)), registry.RunEntry().data);
+  // The box came up checked: a click unchecks it and deletes the entry.
+  ClickAutoRun();
+  EXPECT_FALSE(registry.RunEntry().exists);
+}
+
+TEST_F(ProgramAutorunTest, EntryOfAnotherPathIsKeptUntilTheBoxIsChecked) {
+  registry.SetRunEntry(REG_SZ, StringBytes("C:\\Old Place\\DorvAutoDialer.exe"));
+  StartAndWait();
+  Sleep(200);
+  EXPECT_EQ(StringBytes("C:\\Old Place\\DorvAutoDialer.exe"), registry.RunEntry().data);
+  ClickAutoRun();
+  EXPECT_EQ(StringBytes(program->ImagePath()), registry.RunEntry().data);
+}
+
+TEST_F(ProgramAutorunTest, NumberUnderTheEntryNameIsReportedAndTheProgramGoesOn) {
+  registry.SetRunEntry(REG_DWORD, DwordBytes(1));
+  Start();
+  const TProgramDialog error = AnswerDialog(kTitle);
+  EXPECT_EQ(std::vector<std::wstring>{L"Invalid data type for 'Dorv Internet Auto-Dialer'"},
+            error.texts);
+  ASSERT_NE(nullptr, MainWindow());
+  EXPECT_TRUE(program->Running());
+  EXPECT_EQ(static_cast<DWORD>(REG_DWORD), registry.RunEntry().type);
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+#include "tests/app/ProgramProcess.h"
+
+#include <gtest/gtest.h>
+
+TEnvironmentScope::~TEnvironmentScope() {
+  for (auto saved = saved_.rbegin(); saved != saved_.rend(); ++saved)
+    SetEnvironmentVariableA(saved->name.c_str(), saved->existed ? saved->value.c_str() : nullptr);
+}
+
+void TEnvironmentScope::Set(const std::string& name, const std::string& value) {
+  char buffer[4096];
+  const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer, sizeof buffer);
+  const bool existed = length > 0 && length < sizeof buffer;
+  saved_.push_back({name, existed, existed ? std::string(buffer, length) : std::string()});
+  SetEnvironmentVariableA(name.c_str(), value.c_str());
+}
+
+void TEnvironmentScope::Append(const std::string& name, const std::string& value) {
+  char buffer[4096];
+  const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer, sizeof buffer);
+  const std::string current =
+      length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+  Set(name, current.empty() ? value : current + ";" + value);
+}
+
+TProgramProcess::TProgramProcess(const std::string& exePath) {
+  std::string commandLine = "\"" + exePath + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info_)) {
+    ADD_FAILURE() << "cannot start " << exePath << ": error " << GetLastError();
+    info_ = PROCESS_INFORMATION{};
+  }
+}
+
+TProgramProcess::~TProgramProcess() {
+  if (info_.hProcess == nullptr) return;
+  Kill();
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+bool TProgramProcess::Running() const {
+  return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::string TProgramProcess::ImagePath() const {
+  char path[MAX_PATH * 2] = {};
+  DWORD size = sizeof path;
+  if (!QueryFullProcessImageNameA(info_.hProcess, 0, path, &size)) return std::string();
+  return std::string(path, size);
+}
+
+std::vector<HWND> TProgramProcess::Windows(const char* className, const wchar_t* caption) const {
+  struct TSearch {
+    DWORD processId;
+    const char* className;
+    const wchar_t* caption;
+    std::vector<HWND> found;
+  } search{info_.dwProcessId, className, caption, {}};
+  EnumWindows(
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto& search = *reinterpret_cast<TSearch*>(parameter);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != search.processId || ClassNameOf(window) != search.className) return TRUE;
+        if (search.caption == nullptr || WindowTextW(window) == search.caption)
+          search.found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND TProgramProcess::WaitForWindow(const char* className, const wchar_t* caption,
+                                    int timeoutMs) const {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : Windows(className, caption)) {
+          if (IsWindowVisible(window)) {
+            found = window;
+            return true;
+          }
+        }
+        return !Running();
+      },
+      timeoutMs);
+  return found;
+}
+
+bool TProgramProcess::CloseAndWait(HWND mainWindow, int timeoutMs) {
+  PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+  return WaitForExit(timeoutMs);
+}
+
+bool TProgramProcess::WaitForExit(int timeoutMs) {
+  return info_.hProcess != nullptr &&
+         WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+void TProgramProcess::Kill() {
+  if (!Running()) return;
+  TerminateProcess(info_.hProcess, 1);
+  WaitForSingleObject(info_.hProcess, 5000);
+}
+
+bool WaitUntil(const std::function<bool()>& pred, int timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!pred()) {
+    if (static_cast<int>(GetTickCount() - start) > timeoutMs) return pred();
+    Sleep(10);
+  }
+  return true;
+}

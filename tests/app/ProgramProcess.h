@@ -1,0 +1,62 @@
+// The real program started from a test in the same Wine session, and the windows it shows.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "tests/app/WindowQueries.h"
+
+// Sets environment variables of this process (inherited by programs it starts) for its lifetime.
+class TEnvironmentScope {
+ public:
+  TEnvironmentScope() = default;
+  ~TEnvironmentScope();
+  TEnvironmentScope(const TEnvironmentScope&) = delete;
+  TEnvironmentScope& operator=(const TEnvironmentScope&) = delete;
+
+  void Set(const std::string& name, const std::string& value);
+  // Appends ";value" to the variable (or sets it when empty).
+  void Append(const std::string& name, const std::string& value);
+
+ private:
+  struct TSaved {
+    std::string name;
+    bool existed;
+    std::string value;
+  };
+  std::vector<TSaved> saved_;
+};
+
+class TProgramProcess {
+ public:
+  // Starts the program; fails the test (and Running() is false) when it cannot be started.
+  explicit TProgramProcess(const std::string& exePath);
+  // Ends the program when it is still running.
+  ~TProgramProcess();
+  TProgramProcess(const TProgramProcess&) = delete;
+  TProgramProcess& operator=(const TProgramProcess&) = delete;
+
+  bool Running() const;
+  DWORD Id() const { return info_.dwProcessId; }
+  // The program's own full file name as the system reports it.
+  std::string ImagePath() const;
+
+  // Top-level windows of the program whose class (and caption, unless null) match.
+  std::vector<HWND> Windows(const char* className, const wchar_t* caption = nullptr) const;
+  // The first such window that is visible, waiting up to timeoutMs; null when none came.
+  HWND WaitForWindow(const char* className, const wchar_t* caption, int timeoutMs = 10000) const;
+
+  // Closes the main window as the user would and waits for the program to end.
+  bool CloseAndWait(HWND mainWindow, int timeoutMs = 10000);
+  bool WaitForExit(int timeoutMs);
+  void Kill();
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+// Polls pred every 10 ms for up to timeoutMs; returns pred().
+bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 5000);

@@ -1,0 +1,17 @@
+// Pixels of the screen and reference pictures of the state images, for checks of what another
+// process shows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+// The screen's pixels in rect (screen coordinates), row by row, as 0x00BBGGRR.
+std::vector<COLORREF> ScreenBlock(const RECT& rect);
+
+// Image index of the stored state image data in file (the platform image-list stream) drawn
+// transparently on a square of background, as the image square draws it; empty when the file
+// cannot be read.
+std::vector<COLORREF> StateImageOn(const std::string& file, int index, COLORREF background,
+                                   int size = 16);

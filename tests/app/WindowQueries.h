@@ -1,0 +1,13 @@
+// Reading windows of any process: texts, class names, children.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+// The window's text as UTF-16.
+std::wstring WindowTextW(HWND window);
+std::string ClassNameOf(HWND window);
+// Child windows of parent (all levels) whose class matches.
+std::vector<HWND> ChildWindows(HWND parent, const char* className);
