@@ -4,6 +4,7 @@
 #   --prefix DIR     the private Wine prefix (default build/win64/wineprefix); made once, remade
 #                    only when missing or broken
 #   --use-display    run on the caller's X display instead of a private Xvfb (when DISPLAY is set)
+# DV_DESKTOP_KEEPER names the program that holds the desktop open (default: the win64 build's).
 # The session starts a private Xvfb (1024x768x24, DV_XVFB_SCREEN to change) before any Wine
 # process, then one persistent wineserver, and exports DISPLAY, WINEPREFIX, WINEDEBUG (-all, or
 # DV_WINEDEBUG), WINEDLLOVERRIDES and DV_WINE_SESSION to the command. Everything it started is
@@ -128,14 +129,27 @@ if ((prefixIsNew)); then
     exec {dvLockFd}>&-
     dv_prefix_create "$stateDir/wineboot.log" </dev/null
   ) || dv_die "could not create the Wine prefix"
-else
-  # The first Wine process of a session starts the prefix's background services (winedevice.exe
-  # and others), which keep that process's output open: a test runner reading it would wait until
-  # its time-out. Start them here, away from the command's pipes.
+fi
+# The first Wine process of a session starts the prefix's background services (winedevice.exe
+# and others), and the first window starts the desktop process (explorer.exe, rpcss.exe). They
+# keep that process's output open, so a test runner reading it waits until they end (seconds per
+# test). Start them all here, away from the command's pipes: rundll32 makes a hidden window.
+(
+  exec {dvLockFd}>&-
+  wine rundll32.exe user32.dll,GetDesktopWindow >>"$stateDir/wineboot.log" 2>&1 </dev/null
+) || true
+
+# Wine closes the desktop a second after its last program ends and starts it again for the next
+# one; a keeper program holds it open for the whole session (built with the win64 build).
+keeper=${DV_DESKTOP_KEEPER:-$DV_BUILD_ROOT/win64/tests/harness/dv_desktop_keeper.exe}
+if [[ -f $keeper ]]; then
   (
     exec {dvLockFd}>&-
-    wine cmd /c exit >>"$stateDir/wineboot.log" 2>&1 </dev/null
-  ) || true
+    exec wine "$keeper" >>"$stateDir/keeper.log" 2>&1 </dev/null
+  ) &
+  record_pid "$!"
+else
+  dv_say "no desktop keeper at $keeper: each program restarts the desktop"
 fi
 
 dv_spawn "$@"
