@@ -4,10 +4,12 @@
 
 #include <string>
 
+#include "controls/menu/DvMenuPainter.h"
 #include "controls/menu/DvMenuStyler.h"
 #include "framework/core/FormReader.h"
 #include "framework/win/Canvas.h"
 #include "framework/win/GdiObjects.h"
+#include "framework/win/MenuItemPainter.h"
 #include "framework/win/SystemMenuFont.h"
 #include "tests/controls/menu/MenuTestFixture.h"
 #include "tests/framework/win/MenuTestSupport.h"
