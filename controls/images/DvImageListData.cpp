@@ -58,10 +58,31 @@ ImageListHandle ReadOnce(const std::vector<uint8_t>& bytes, const TImageListRead
   return list;
 }
 
-ImageListHandle ReadWithRetry(std::vector<uint8_t> bytes, const TImageListReadCall& read,
-                              uint64_t& consumed) {
+// Bits per pixel of the list's images bitmap; 0 when the list has no image to tell.
+int ListBitsPerPixel(HIMAGELIST list) {
+  IMAGEINFO info{};
+  if (!ImageList_GetImageInfo(list, 0, &info) || info.hbmImage == nullptr) return 0;
+  BITMAP bitmap{};
+  if (GetObjectA(info.hbmImage, sizeof bitmap, &bitmap) == 0) return 0;
+  return bitmap.bmPlanes * bitmap.bmBitsPixel;
+}
+
+// Data whose flags byte names masks but no depth is read once more with the stored depth merged
+// in: when the platform refuses it, and also when it reads it into its default depth (comctl32
+// of Wine takes 4 bits per pixel then), which would lose the colours.
+ImageListHandle ReadWithRetry(const std::vector<uint8_t>& bytes, int storedBitsPerPixel,
+                              const TImageListReadCall& read, uint64_t& consumed) {
   ImageListHandle list = ReadOnce(bytes, read, consumed);
-  if (!list && MergeStoredDepthIntoFlags(bytes)) list = ReadOnce(bytes, read, consumed);
+  std::vector<uint8_t> merged = bytes;
+  if (MergeStoredDepthIntoFlags(merged) &&
+      (!list || ListBitsPerPixel(list.Get()) < storedBitsPerPixel)) {
+    uint64_t consumedAgain = 0;
+    ImageListHandle again = ReadOnce(merged, read, consumedAgain);
+    if (again) {
+      list = std::move(again);
+      consumed = consumedAgain;
+    }
+  }
   if (!list) FailRead();
   return list;
 }
@@ -88,11 +109,13 @@ ImageListHandle ReadData(TStream& stream, int cellWidth, int cellHeight,
   TStoredImageList checked = ReadImageListStream(view, cellWidth, cellHeight);
   uint64_t consumed = 0;
   ImageListHandle list;
+  const int storedBitsPerPixel = checked.storedBitsPerPixel;
   if (checked.layout == TImageListLayout::ilCurrent) {
-    list = ReadWithRetry(bytes, read, consumed);
+    list = ReadWithRetry(bytes, storedBitsPerPixel, read, consumed);
   } else {
     const int64_t olderSize = view.Position();
-    list = ReadWithRetry(ConvertOlderLayout(std::move(checked)), read, consumed);
+    list =
+        ReadWithRetry(ConvertOlderLayout(std::move(checked)), storedBitsPerPixel, read, consumed);
     consumed = static_cast<uint64_t>(olderSize);
   }
   stream.SetPosition(start + static_cast<int64_t>(std::min<uint64_t>(consumed, bytes.size())));

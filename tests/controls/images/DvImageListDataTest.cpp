@@ -19,6 +19,9 @@
 namespace {
 
 constexpr char kReadFailed[] = "Failed to read ImageList data from stream";
+// In the state image data: the header, the 64 x 48 images bitmap at 32 bits, the mask bitmap's
+// headers and its two palette entries.
+constexpr size_t kMaskBitsAt = 28 + 54 + 64 * 48 * 4 + 62;
 
 ImageTestFormPtr FormWithData(const std::vector<uint8_t>& bytes, const std::string& extra = "") {
   return LoadImageTestForm("  object StateImageList: TDvImageList\n" + extra +
@@ -94,7 +97,8 @@ TEST(DvImageListData, EveryUnreadableBlockFailsWithTheReadMessage) {
       {},
       {'I', 'L'},
       std::vector<uint8_t>(state.begin(), state.begin() + 28),
-      std::vector<uint8_t>(state.begin(), state.end() - 1),
+      // Cut inside the mask bits (the block ends in padding after the masks).
+      std::vector<uint8_t>(state.begin(), state.begin() + kMaskBitsAt + 100),
       zeroWidth,
       overCapacity,
       std::vector<uint8_t>(64, 0xA5),

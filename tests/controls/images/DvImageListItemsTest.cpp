@@ -150,8 +150,7 @@ TEST(DvImageListItems, ItemsGoThroughFormDataWithTheirBitmaps) {
   EXPECT_NE(text.find("Kind = ikInlineBitmap"), std::string::npos) << text;
   EXPECT_NE(text.find("Bitmap.Data = {"), std::string::npos) << text;
   // The stored images come along too; a list read back has each item's image once.
-  ImageTestFormPtr copy(&TComponent::Create<TImageTestForm>(Application()));
-  copy->ReadFormDefinition(text);
+  ImageTestFormPtr copy = ReadImageTestForm(text);
   auto& read = copy->Component<TDvImageList>("List");
   ASSERT_EQ(read.Items()->Count(), 2);
   EXPECT_EQ(read.Items()->Items(1)->TransparentColor(), clRed);

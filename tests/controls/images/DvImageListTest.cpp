@@ -50,7 +50,8 @@ std::string WrittenObject(TComponent& root, const std::string& name) {
   const std::string text = FormWriter::WriteRoot(root);
   const size_t begin = text.find("object " + name + ":");
   if (begin == std::string::npos) return std::string();
-  return text.substr(begin, text.find("end\n", begin) + 3 - begin);
+  const size_t end = text.find("end\n", begin);
+  return end == std::string::npos ? text.substr(begin) : text.substr(begin, end + 4 - begin);
 }
 
 TEST(DvImageList, StartsWithTheDefaultsItWritesNothingFor) {

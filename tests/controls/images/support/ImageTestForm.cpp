@@ -3,7 +3,6 @@
 #include "controls/images/ImageControls.h"
 #include "framework/core/TypInfo.h"
 #include "framework/win/Application.h"
-#include <cstdio>
 
 const TClassInfo& TImageTestForm::StaticClassInfo() {
   static const TClassInfo info = DefineClassInfo<TImageTestForm, TForm>("TImageTestForm");
@@ -34,16 +33,28 @@ void RegisterImageTestClasses() {
 }
 
 void ImageTestFormDeleter::operator()(TImageTestForm* form) const {
-  DWORD t0 = GetTickCount();
   if (form != nullptr && form->HandleAllocated()) form->Hide();
-  DWORD t1 = GetTickCount();
   if (form != nullptr) TComponent::Destroy(*form);
-  fprintf(stderr, "TIMING hide %lu destroy %lu\n", t1-t0, GetTickCount()-t1);
+}
+
+ImageTestFormPtr ReadImageTestForm(const std::string& definition) {
+  RegisterImageTestClasses();
+  // Forms are owned by the application, which takes each name once: every test form read gets
+  // a name of its own, so that a test can hold several at a time.
+  static int formsRead = 0;
+  const std::string object = "object ";
+  std::string text = definition;
+  const size_t colon = text.find(':');
+  if (text.compare(0, object.size(), object) == 0 && colon != std::string::npos)
+    text.replace(object.size(), colon - object.size(),
+                 "ImageTestForm" + std::to_string(++formsRead));
+  ImageTestFormPtr form(&TComponent::Create<TImageTestForm>(Application()));
+  form->ReadFormDefinition(text);
+  return form;
 }
 
 ImageTestFormPtr LoadImageTestForm(const std::string& childObjects) {
-  RegisterImageTestClasses();
-  const std::string text =
+  return ReadImageTestForm(
       "object ImageTestForm: TImageTestForm\n"
       "  Left = 100\n"
       "  Top = 100\n"
@@ -52,27 +63,17 @@ ImageTestFormPtr LoadImageTestForm(const std::string& childObjects) {
       "  ClientHeight = 120\n"
       "  ClientWidth = 200\n"
       "  Color = clBtnFace\n" +
-      childObjects + "end\n";
-  ImageTestFormPtr form(&TComponent::Create<TImageTestForm>(Application()));
-  form->ReadFormDefinition(text);
-  return form;
+      childObjects + "end\n");
 }
 
 ImageTestFormPtr ShowImageTestForm(const std::string& childObjects) {
   // Hover effects only when a test asks for them.
   SetCursorPos(5, 740);
-  DWORD t0 = GetTickCount();
   ImageTestFormPtr form = LoadImageTestForm(childObjects);
-  DWORD t1 = GetTickCount();
   form->Show();
-  DWORD t2 = GetTickCount();
   SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  DWORD t3 = GetTickCount();
-  //SetForegroundWindow(form->Handle());
-  DWORD t4 = GetTickCount();
   PumpFor(60);
   Application().DoMouseIdle();
-  fprintf(stderr, "TIMING load %lu show %lu pos %lu fg %lu pump %lu\n", t1-t0, t2-t1, t3-t2, t4-t3, GetTickCount()-t4);
   return form;
 }
 

@@ -30,6 +30,9 @@ struct ImageTestFormDeleter {
 };
 using ImageTestFormPtr = std::unique_ptr<TImageTestForm, ImageTestFormDeleter>;
 
+// A test form read from a form definition of a TImageTestForm root, which is renamed apart from
+// every other test form.
+ImageTestFormPtr ReadImageTestForm(const std::string& definition);
 // A test form at screen (100, 100) with a 200 x 120 client area in clBtnFace, holding the
 // components of childObjects (form-definition text of "object ... end" blocks); not shown.
 ImageTestFormPtr LoadImageTestForm(const std::string& childObjects);
