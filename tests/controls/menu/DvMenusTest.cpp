@@ -62,6 +62,14 @@ TEST_F(StyledMenuTest, VersionReadsOneZeroZeroZeroWhateverWasWritten) {
   EXPECT_EQ(written.find("OwnerDraw"), std::string::npos) << written;
 }
 
+TEST_F(StyledMenuTest, OwnerDrawIsForcedOnAfterLoading) {
+  std::string text = kTrayMenuForm;
+  text.insert(text.find("    Version"), "    OwnerDraw = False\n");
+  Load(text.c_str());
+  EXPECT_TRUE(Menu().OwnerDraw());
+  EXPECT_NE(ReadMenuEntry(Menu().Handle(), 0).type & MFT_OWNERDRAW, 0u);
+}
+
 TEST_F(StyledMenuTest, AMenuCreatedInCodeUsesAnInternalStyler) {
   TDvPopupMenu menu(nullptr);
   TCustomDvMenuStyler* internal = menu.InternalStyler();
@@ -156,6 +164,20 @@ TEST_F(StyledMenuTest, ItemsAreHookedToTheMenusHandlersUnlessTheyHaveTheirOwn) {
   Menu().Items().Add(drawn);
   EXPECT_TRUE(HasStyledMeasure(drawn));
   EXPECT_FALSE(static_cast<bool>(drawn.OnAdvancedDrawItem));
+  TMenuItem& ownDraw = TComponent::Create<TMenuItem>(*form);
+  int ownDraws = 0;
+  ownDraw.OnAdvancedDrawItem = [&](TObject*, TCanvas&, const TRect&, TOwnerDrawState) {
+    ++ownDraws;
+  };
+  Menu().Items().Add(ownDraw);
+  EXPECT_TRUE(HasStyledMeasure(ownDraw));
+  EXPECT_FALSE(HasStyledDraw(ownDraw));
+  // A changed item is hooked again and keeps its own handlers.
+  measured.SetCaption("Measured");
+  ownDraw.SetCaption("Drawn");
+  EXPECT_FALSE(HasStyledMeasure(measured));
+  EXPECT_TRUE(HasStyledDraw(measured));
+  EXPECT_FALSE(HasStyledDraw(ownDraw));
   TMenuItem& sub = TComponent::Create<TMenuItem>(*form);
   Item("ForceConnect1").Add(sub);
   EXPECT_TRUE(HasStyledDraw(sub));
@@ -168,6 +190,8 @@ TEST_F(StyledMenuTest, ItemsAreHookedToTheMenusHandlersUnlessTheyHaveTheirOwn) {
   int height = 0;
   measured.MeasureItem(canvas, width, height);
   EXPECT_EQ(ownMeasures, 1);
+  ownDraw.AdvancedDrawItem(canvas, TRect{0, 0, 10, 10}, 0, false);
+  EXPECT_EQ(ownDraws, 1);
   canvas.SetHandle(nullptr);
 }
 
