@@ -208,21 +208,7 @@ void TDvFrameController::Assign(const TPersistent* source) {
 
 void TDvFrameController::DefineProperties(TFiler& filer) {
   TComponent::DefineProperties(filer);
-  filer.DefineProperty(
-      "FrameFlat",
-      [this](TReader& reader) {
-        frameHotTrack_ = reader.ReadBoolean();
-        if (frameHotTrack_) {
-          frameStyle_ = fsStatus;
-          frameHotStyle_ = fsLowered;
-        }
-      },
-      nullptr, false);
-  filer.DefineProperty(
-      "FrameFocusStyle",
-      [this](TReader& reader) { TDvOldPropReader::ReadFrameStyle(reader, frameHotStyle_); },
-      nullptr, false);
-  filer.DefineProperty("FrameFlatStyle", &TDvOldPropReader::ReadAndDiscardIdent, nullptr, false);
+  TDvOldPropReader::DefineFrameProperties(filer, frameHotTrack_, frameStyle_, frameHotStyle_);
 }
 
 void TDvFrameController::Loaded() {

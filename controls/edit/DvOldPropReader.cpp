@@ -22,3 +22,21 @@ bool TDvOldPropReader::ReadFrameStyle(TReader& reader, TFrameStyle& style) {
   }
   return false;
 }
+
+void TDvOldPropReader::DefineFrameProperties(TFiler& filer, bool& hotTrack, TFrameStyle& style,
+                                             TFrameStyle& hotStyle) {
+  filer.DefineProperty(
+      "FrameFlat",
+      [&hotTrack, &style, &hotStyle](TReader& reader) {
+        hotTrack = reader.ReadBoolean();
+        if (hotTrack) {
+          style = fsStatus;
+          hotStyle = fsLowered;
+        }
+      },
+      nullptr, false);
+  filer.DefineProperty(
+      "FrameFocusStyle", [&hotStyle](TReader& reader) { ReadFrameStyle(reader, hotStyle); },
+      nullptr, false);
+  filer.DefineProperty("FrameFlatStyle", &ReadAndDiscardIdent, nullptr, false);
+}

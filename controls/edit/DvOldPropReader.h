@@ -3,6 +3,7 @@
 
 #include "controls/common/DvCommonTypes.h"
 
+class TFiler;
 class TReader;
 
 class TDvOldPropReader {
@@ -13,4 +14,8 @@ class TDvOldPropReader {
   // An identifier naming a frame style (fsNone..fsFlatBold): true and style set; another
   // identifier leaves style alone and answers false.
   static bool ReadFrameStyle(TReader& reader, TFrameStyle& style);
+  // The frame's obsolete names, read (never written) into the given fields: "FrameFlat" (hot
+  // tracking, which also picks the status look), "FrameFocusStyle", "FrameFlatStyle" (dropped).
+  static void DefineFrameProperties(TFiler& filer, bool& hotTrack, TFrameStyle& style,
+                                    TFrameStyle& hotStyle);
 };
