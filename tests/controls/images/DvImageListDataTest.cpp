@@ -141,11 +141,13 @@ TEST(DvImageListData, EveryUnreadableBlockFailsWithTheReadMessage) {
   }
 }
 
-// ReadData in reach, to see that a failed read keeps the images.
+// ReadData and WriteData in reach, to see that a failed read keeps the images and how a failed
+// write is told.
 class TReadableImageList : public TDvImageList {
  public:
   using TDvImageList::ReadData;
   using TDvImageList::TDvImageList;
+  using TDvImageList::WriteData;
 };
 
 TEST(DvImageListData, AFailedReadKeepsTheImagesAndAGoodOneStopsAtItsEnd) {
@@ -161,6 +163,24 @@ TEST(DvImageListData, AFailedReadKeepsTheImagesAndAGoodOneStopsAtItsEnd) {
   TMemoryStream junk(std::vector<uint8_t>(40, 0x11));
   EXPECT_THROW(list.ReadData(junk), EReadError);
   EXPECT_TRUE(ListShows(list, SampleImages(2)));
+}
+
+TEST(DvImageListData, AFailedWriteFailsWithTheWriteMessage) {
+  TReadableImageList list(nullptr);
+  TMemoryStream data(SampleImageData(2));
+  list.ReadData(data);
+  std::vector<uint8_t> room(64);
+  TReadOnlyMemoryStream readOnly(room.data(), static_cast<int64_t>(room.size()));
+  try {
+    list.WriteData(readOnly);
+    ADD_FAILURE() << "written to a read-only stream";
+  } catch (const EWriteError& e) {
+    EXPECT_EQ(e.Message(), "Failed to write ImageList data to stream");
+  }
+  TMemoryStream written;
+  list.WriteData(written);
+  EXPECT_TRUE(ListShows(list, SampleImages(2)));
+  EXPECT_EQ(ReadStoredImages(written.Bytes()).images.size(), 2u);
 }
 
 TEST(DvImageListData, TheOlderLayoutIsCutCellByCell) {

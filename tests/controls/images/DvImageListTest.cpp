@@ -321,6 +321,87 @@ TEST(DvImageListResources, NamesAreLookedUpUntrimmedAndBlankOrMissingOnesSkipped
             Expected([&](int x, int y) { return corner(x, y) ? clFuchsia : clBlue; }));
 }
 
+TEST(DvImageListModes, OnlyPictureAndResourceListsRebuildWhenTheirSourcesChange) {
+  TDvImageList list(nullptr);
+  list.SetMode(imClassic);
+  list.AddMasked(*Solid(clYellow), clNone);
+  int changes = 0;
+  list.OnChange = [&](TObject*) { ++changes; };
+  const auto corner = [](int x, int y) { return x % 16 == 0 && y == 15; };
+  list.Picture()->SetGraphic(
+      MakePicture(32, 16, [&](int x, int y) { return corner(x, y) ? clLime : clRed; }).get());
+  list.ResourceIds()->Add("DVTEST_ITEM");
+  list.SetTransparentMode(TDvTransparentMode::tmAuto);
+  list.SetMode(imItemList);
+  EXPECT_EQ(changes, 0);
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_EQ(Shown(list, 0), Expected([](int, int) { return clYellow; }));
+
+  list.SetMode(imPicture);
+  EXPECT_EQ(changes, 1);
+  ASSERT_EQ(list.Count(), 2);
+  const auto limeCorner =
+      Expected([&](int x, int y) { return corner(x, y) ? kBackground : clRed; });
+  EXPECT_EQ(Shown(list, 1), limeCorner);
+  // The mask colour only counts under tmColor.
+  list.SetTransparentColor(clRed);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(Shown(list, 0), limeCorner);
+  list.SetTransparentMode(TDvTransparentMode::tmColor);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(Shown(list, 0),
+            Expected([&](int x, int y) { return corner(x, y) ? clLime : kBackground; }));
+
+  list.SetMode(imResourceIds);
+  EXPECT_EQ(changes, 3);
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_EQ(Shown(list, 0),
+            Expected([](int x, int y) { return x < 4 && y < 4 ? clFuchsia : clTeal; }))
+      << "the item bitmap, with only red transparent";
+}
+
+int ListDepth(TDvImageList& list) {
+  IMAGEINFO info{};
+  TBitmap probe(16, 16, pf24bit);
+  const int index = list.AddMasked(probe, clNone);
+  ImageList_GetImageInfo(list.Handle(), index, &info);
+  BITMAP bitmap{};
+  GetObjectA(info.hbmImage, sizeof bitmap, &bitmap);
+  list.Delete(index);
+  return bitmap.bmBitsPixel;
+}
+
+TEST(DvImageListPixelFormat, ThePlatformListTakesTheFormatAndBackgroundColour) {
+  TDvImageList list(nullptr);
+  list.SetPixelFormat(pf32bit);
+  list.SetBkColor(clRed);
+  EXPECT_FALSE(list.HandleAllocated()) << "the format is only stored before the list exists";
+  EXPECT_EQ(ListDepth(list), 32);
+  EXPECT_EQ(ImageList_GetBkColor(list.Handle()), static_cast<COLORREF>(RGB(255, 0, 0)));
+  list.SetPixelFormat(pf8bit);
+  EXPECT_EQ(ListDepth(list), 8);
+  EXPECT_EQ(ImageList_GetBkColor(list.Handle()), static_cast<COLORREF>(RGB(255, 0, 0)));
+
+  // The display's depth (24 bits under the test display) for pfDevice.
+  TDvImageList device(nullptr);
+  HDC screen = GetDC(nullptr);
+  const int displayDepth = GetDeviceCaps(screen, PLANES) * GetDeviceCaps(screen, BITSPIXEL);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(ListDepth(device), displayDepth);
+}
+
+TEST(DvImageListPixelFormat, AListThePlatformCannotMakeFailsWithInvalidImageList) {
+  TDvImageList list(nullptr);
+  list.SetWidth(-1);
+  try {
+    list.Handle();
+    ADD_FAILURE() << "a list of width -1 was made";
+  } catch (const EInvalidOperation& e) {
+    EXPECT_EQ(e.Message(), "Invalid ImageList");
+  }
+  EXPECT_FALSE(list.HandleAllocated());
+}
+
 std::string TempFileName(const char* name) {
   char folder[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, folder);

@@ -195,6 +195,57 @@ TEST(DvImageSquare, ListChangesRepaintEverySquareThatUsesTheList) {
   EXPECT_EQ(WindowPixel(form->Handle(), 60 + 18, 10 + 18), Plain(clRed));
 }
 
+TEST(DvImageSquare, SettingImagesMovesTheLinkAndAlwaysRepaints) {
+  ImageTestFormPtr form = ShowImageTestForm(StateImageList());
+  auto& list = form->Component<TDvImageList>("StateImageList");
+  auto& other = TComponent::Create<TDvImageList>(*form);
+  auto& square = TComponent::Create<TCountingSquare>(*form);
+  square.SetParent(form.get());
+  square.SetBounds(10, 10, 36, 36);
+  square.SetImages(&list);
+  PumpFor(50);
+  square.paints = 0;
+
+  square.SetImages(&list);
+  EXPECT_EQ(square.paints, 1) << "also when the list is the same";
+  square.SetImages(&other);
+  EXPECT_EQ(square.paints, 2);
+  TBitmap red(16, 16, pf24bit);
+  red.Canvas().Brush().SetColor(clRed);
+  red.Canvas().FillRect(TRect{0, 0, 16, 16});
+  list.ReplaceMasked(0, red, clNone);
+  EXPECT_EQ(square.paints, 2) << "the previous list's changes no longer reach the square";
+  other.AddMasked(red, clNone);
+  EXPECT_EQ(square.paints, 3);
+  EXPECT_EQ(WindowPixel(form->Handle(), 28, 28), Plain(clRed));
+
+  square.SetImages(nullptr);
+  EXPECT_EQ(square.paints, 4);
+  EXPECT_EQ(WindowPixel(form->Handle(), 28, 28), Plain(clWindow));
+  other.AddMasked(red, clNone);
+  EXPECT_EQ(square.paints, 4);
+}
+
+TEST(DvImageSquare, SettersRepaintOnlyOnAChange) {
+  ImageTestFormPtr form = ShowImageTestForm("");
+  auto& square = TComponent::Create<TCountingSquare>(*form);
+  square.SetParent(form.get());
+  square.SetBounds(10, 10, 36, 36);
+  PumpFor(50);
+  square.paints = 0;
+  square.SetHiColor(clActiveCaption);
+  square.SetBorderStyle(bsSingle);
+  square.SetImageIndex(0);
+  EXPECT_EQ(square.paints, 0);
+  square.SetHiColor(clHighlight);
+  EXPECT_EQ(square.paints, 1);
+  square.SetBorderStyle(bsNone);
+  EXPECT_EQ(square.paints, 2);
+  EXPECT_EQ(WindowPixel(form->Handle(), 10, 10), Plain(clWindow));
+  square.SetImageIndex(-1);
+  EXPECT_EQ(square.paints, 3);
+}
+
 TEST(DvImageSquare, RemovingTheListLeavesOnlyTheFill) {
   ImageTestFormPtr form = ShowImageTestForm(kStateImage + StateImageList());
   auto& square = form->Component<TDvImageSquare>("StateImage");
@@ -269,6 +320,26 @@ TEST(DvImageSquare, ShowClickDrawsThePressedBorderAtOnce) {
   EXPECT_TRUE(quiet.Pressed());
   EXPECT_EQ(WindowPixel(window, 78, 10), Plain(clWindow)) << "no border without ShowClick";
   quiet.Perform(WM_LBUTTONUP, 0, MAKELPARAM(18, 18));
+}
+
+TEST(DvImageSquare, LeavingWithTheButtonDownDropsThePressedLook) {
+  ImageTestFormPtr form = ShowImageTestForm(
+      Square("Click", 10, 10, 36,
+             "    BorderStyle = bsNone\n    HiColor = clHighlight\n    ShowClick = True\n"
+             "    ImageIndex = -1\n"));
+  auto& click = form->Component<TDvImageSquare>("Click");
+  HWND window = form->Handle();
+  MoveMouseOver(*form, 28, 28);
+  EXPECT_EQ(WindowPixel(window, 28, 28), Plain(clHighlight)) << "the hot fill";
+  click.Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(18, 18));
+  EXPECT_TRUE(click.Pressed());
+  EXPECT_EQ(WindowPixel(window, 28, 10), Plain(cl3DDkShadow));
+
+  MoveMouseOver(*form, 150, 110);
+  EXPECT_FALSE(click.Pressed());
+  EXPECT_EQ(click.CurrentColor(), clWindow);
+  EXPECT_EQ(WindowPixel(window, 28, 10), Plain(clWindow)) << "repainted without the border";
+  EXPECT_EQ(WindowPixel(window, 28, 28), Plain(clWindow));
 }
 
 TEST(DvImageSquare, ColourAndPublishedDefaults) {
