@@ -179,16 +179,7 @@ void TDvCustomGlyphButton::KeyPress(char& key) {
 // ---- frame controller ----
 
 void TDvCustomGlyphButton::SetFrameController(TDvFrameController* controller) {
-  if (controller == frameController_) return;
-  if (frameController_ != nullptr) {
-    frameController_->UnregisterControl(this);
-    RemoveFreeNotification(frameController_);
-  }
-  frameController_ = controller;
-  if (controller != nullptr) {
-    FreeNotification(controller);
-    controller->RegisterControl(this);
-  }
+  TDvFrameController::Replace(*this, frameController_, controller);
 }
 
 void TDvCustomGlyphButton::FramingChanged() {

@@ -117,16 +117,7 @@ void TDvLabel::SetFlyByEnabled(bool value) {
 }
 
 void TDvLabel::SetFrameController(TDvFrameController* controller) {
-  if (controller == frameController_) return;
-  if (frameController_ != nullptr) {
-    frameController_->UnregisterControl(this);
-    RemoveFreeNotification(frameController_);
-  }
-  frameController_ = controller;
-  if (controller != nullptr) {
-    FreeNotification(controller);
-    controller->RegisterControl(this);
-  }
+  TDvFrameController::Replace(*this, frameController_, controller);
 }
 
 void TDvLabel::FramingChanged() {

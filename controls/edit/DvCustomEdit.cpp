@@ -144,16 +144,7 @@ void TDvCustomEdit::SetFlatButtons(bool value) {
 }
 
 void TDvCustomEdit::SetFrameController(TDvFrameController* controller) {
-  if (controller == frameController_) return;
-  if (frameController_ != nullptr) {
-    frameController_->UnregisterControl(this);
-    RemoveFreeNotification(frameController_);
-  }
-  frameController_ = controller;
-  if (controller != nullptr) {
-    FreeNotification(controller);
-    controller->RegisterControl(this);
-  }
+  TDvFrameController::Replace(*this, frameController_, controller);
 }
 
 // ---- messages ----

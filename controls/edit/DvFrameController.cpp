@@ -128,6 +128,20 @@ void TDvFrameController::RegisterControl(TControl* control) {
   if (updateCount_ == 0) PushTo(*control, fsetAll);
 }
 
+void TDvFrameController::Replace(TControl& control, TDvFrameController*& reference,
+                                 TDvFrameController* controller) {
+  if (controller == reference) return;
+  if (reference != nullptr) {
+    reference->UnregisterControl(&control);
+    control.RemoveFreeNotification(reference);
+  }
+  reference = controller;
+  if (controller != nullptr) {
+    control.FreeNotification(controller);
+    controller->RegisterControl(&control);
+  }
+}
+
 void TDvFrameController::UnregisterControl(TControl* control) {
   if (!controls_) return;
   controls_->erase(std::remove(controls_->begin(), controls_->end(), control), controls_->end());

@@ -75,6 +75,10 @@ class TDvFrameController : public TComponent {
   void RegisterControl(TControl* control);
   // The list goes when its last control does.
   void UnregisterControl(TControl* control);
+  // Moves a control's reference from its controller to another (either may be null): leaves the
+  // old one's list and removal notifications, joins the new one's.
+  static void Replace(TControl& control, TDvFrameController*& reference,
+                      TDvFrameController* controller);
   int ControlCount() const { return controls_ ? static_cast<int>(controls_->size()) : 0; }
   bool HasControlList() const { return controls_ != nullptr; }
 
