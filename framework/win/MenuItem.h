@@ -60,7 +60,7 @@ class TMenuItem : public TComponent {
   TCustomImageList* SubMenuImages() const { return subMenuImages_; }
   void SetSubMenuImages(TCustomImageList* images);
 
-  TAdvancedMenuDrawItemEvent OnAdvancedDrawItem;
+  TMenuAdvancedDrawItemEvent OnAdvancedDrawItem;
   TNotifyEvent OnClick;
   TMenuDrawItemEvent OnDrawItem;
   TMenuMeasureItemEvent OnMeasureItem;

@@ -36,4 +36,4 @@ using TMenuMeasureItemEvent = TEvent<TObject*, TCanvas&, int&, int&>;
 // Sender, canvas, item rectangle, selected.
 using TMenuDrawItemEvent = TEvent<TObject*, TCanvas&, const TRect&, bool>;
 // Sender, canvas, item rectangle, owner-draw state.
-using TAdvancedMenuDrawItemEvent = TEvent<TObject*, TCanvas&, const TRect&, TOwnerDrawState>;
+using TMenuAdvancedDrawItemEvent = TEvent<TObject*, TCanvas&, const TRect&, TOwnerDrawState>;
