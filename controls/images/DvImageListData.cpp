@@ -144,19 +144,31 @@ TImageListWriter ChooseImageListWriter(int commonControlsMajorVersion, bool expo
                                                            : TImageListWriter::iwWrite;
 }
 
-void WriteImageListData(HIMAGELIST list, TStream& stream) {
+TImageListWriteCalls PlatformImageListWriteCalls() {
   using WriteExProc = HRESULT(WINAPI*)(HIMAGELIST, DWORD, IStream*);
+  TImageListWriteCalls calls;
+  calls.commonControlsMajorVersion = CommonControlsMajorVersion();
   HMODULE module = GetModuleHandleA("comctl32.dll");
   const auto writeEx = module != nullptr ? reinterpret_cast<WriteExProc>(reinterpret_cast<void*>(
                                                GetProcAddress(module, "ImageList_WriteEx")))
                                          : nullptr;
+  if (writeEx != nullptr) calls.writeEx = writeEx;
+  calls.write = [](HIMAGELIST list, IStream* stream) { return ImageList_Write(list, stream); };
+  return calls;
+}
+
+void WriteImageListData(HIMAGELIST list, TStream& stream, const TImageListWriteCalls& calls) {
   ComInterface<IStream> written;
   if (list == nullptr || FAILED(CreateStreamOnHGlobal(nullptr, TRUE, written.Receive())))
     FailWrite();
-  const bool done = ChooseImageListWriter(CommonControlsMajorVersion(), writeEx != nullptr) ==
-                            TImageListWriter::iwWriteExDownlevel
-                        ? SUCCEEDED(writeEx(list, kWriteDownlevel, written.Get()))
-                        : ImageList_Write(list, written.Get()) != FALSE;
+  const bool withWriteEx =
+      ChooseImageListWriter(calls.commonControlsMajorVersion, static_cast<bool>(calls.writeEx)) ==
+      TImageListWriter::iwWriteExDownlevel;
+  bool done = false;
+  if (withWriteEx)
+    done = SUCCEEDED(calls.writeEx(list, kWriteDownlevel, written.Get()));
+  else if (calls.write)
+    done = calls.write(list, written.Get()) != FALSE;
   if (!done) FailWrite();
 
   HGLOBAL memory = nullptr;

@@ -31,6 +31,18 @@ enum class TImageListWriter { iwWrite, iwWriteExDownlevel };
 // ImageList_WriteEx with ILP_DOWNLEVEL when comctl32 is version 6 or later and exports it.
 TImageListWriter ChooseImageListWriter(int commonControlsMajorVersion, bool exportsWriteEx);
 
-// Writes the list at the stream's position with the writer chosen for this process. Fails with
-// EWriteError "Failed to write ImageList data to stream".
-void WriteImageListData(HIMAGELIST list, TStream& stream);
+// The platform writers and the comctl32 version they come with, replaceable for tests.
+struct TImageListWriteCalls {
+  int commonControlsMajorVersion = 0;
+  // ImageList_WriteEx(list, flags, stream); empty when comctl32 does not export it.
+  std::function<HRESULT(HIMAGELIST, DWORD, IStream*)> writeEx;
+  // ImageList_Write(list, stream).
+  std::function<BOOL(HIMAGELIST, IStream*)> write;
+};
+// This process's comctl32: its version, ImageList_WriteEx looked up by name, ImageList_Write.
+TImageListWriteCalls PlatformImageListWriteCalls();
+
+// Writes the list at the stream's position with the writer ChooseImageListWriter picks. Fails
+// with EWriteError "Failed to write ImageList data to stream".
+void WriteImageListData(HIMAGELIST list, TStream& stream,
+                        const TImageListWriteCalls& calls = PlatformImageListWriteCalls());

@@ -195,6 +195,58 @@ TEST(DvImageListData, WriteExDownlevelOnlyWhereVersionSixExportsIt) {
   EXPECT_EQ(ChooseImageListWriter(0, false), TImageListWriter::iwWrite);
   // This process (no manifest) runs comctl32 5.x, whose ImageList_Write writes the "IL" stream.
   EXPECT_LT(CommonControlsMajorVersion(), 6);
+  EXPECT_EQ(PlatformImageListWriteCalls().commonControlsMajorVersion, CommonControlsMajorVersion());
+}
+
+TEST(DvImageListData, WritingCallsTheChosenWriterAndPassesOnlyWhatItWrote) {
+  TMemoryStream data(SampleImageData(2));
+  ImageListHandle list = ReadImageListData(data, 16, 16);
+  std::vector<std::string> calls;
+  // ImageList_Write itself is only declared where IStream was known before commctrl.h.
+  const auto platformWrite = PlatformImageListWriteCalls().write;
+  TImageListWriteCalls six;
+  six.commonControlsMajorVersion = 6;
+  six.writeEx = [&](HIMAGELIST written, DWORD flags, IStream* stream) -> HRESULT {
+    calls.push_back("WriteEx " + std::to_string(flags));
+    return platformWrite(written, stream) ? S_OK : E_FAIL;
+  };
+  six.write = [&](HIMAGELIST written, IStream* stream) {
+    calls.push_back("Write");
+    return platformWrite(written, stream);
+  };
+  TMemoryStream out;
+  WriteImageListData(list.Get(), out, six);
+  EXPECT_EQ(calls, (std::vector<std::string>{"WriteEx 1"})) << "ILP_DOWNLEVEL";
+  const TStoredImagesView read = ReadStoredImages(out.Bytes());
+  ASSERT_EQ(read.images.size(), 2u);
+  EXPECT_EQ(read.images[1].transparent, SampleImages(2).images[1].transparent);
+
+  TImageListWriteCalls five = six;
+  five.commonControlsMajorVersion = 5;
+  TImageListWriteCalls sixWithoutWriteEx = six;
+  sixWithoutWriteEx.writeEx = nullptr;
+  for (const TImageListWriteCalls* choice : {&five, &sixWithoutWriteEx}) {
+    calls.clear();
+    TMemoryStream plain;
+    WriteImageListData(list.Get(), plain, *choice);
+    EXPECT_EQ(calls, (std::vector<std::string>{"Write"}));
+    EXPECT_EQ(plain.Bytes(), out.Bytes());
+  }
+
+  // A writer that fails, even after writing part of the data, leaves the stream untouched.
+  TImageListWriteCalls failing = six;
+  failing.writeEx = [](HIMAGELIST, DWORD, IStream* stream) -> HRESULT {
+    stream->Write("IL", 2, nullptr);
+    return E_FAIL;
+  };
+  TMemoryStream untouched;
+  try {
+    WriteImageListData(list.Get(), untouched, failing);
+    ADD_FAILURE() << "a failed write went through";
+  } catch (const EWriteError& e) {
+    EXPECT_EQ(e.Message(), "Failed to write ImageList data to stream");
+  }
+  EXPECT_EQ(untouched.Size(), 0);
 }
 
 TEST(DvImageListData, WrittenDataIsReadByThePortableReaderToTheSamePixelsAndMasks) {
