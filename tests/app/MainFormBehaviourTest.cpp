@@ -28,14 +28,12 @@ class BehaviourTest : public MainFormTest {
   TDvSpinEdit& Interval() const { return Get<TDvSpinEdit>("UpdateIntervalSpinEdit"); }
   TDvCheckBox& AutoDial() const { return Get<TDvCheckBox>("EnableAutoDialerCheckBox"); }
 
-
  public:
   // The state as the three displays show it: "tray/image caption".
   std::string Shown() const {
     return std::to_string(TrayIcon().IconIndex()) + "/" +
            std::to_string(StateImage().ImageIndex()) + " " + StateLbl().Caption();
   }
-
 
  protected:
   void ClickMenu(const char* name) { Get<TMenuItem>(name).Click(); }
@@ -174,7 +172,8 @@ TEST_F(BehaviourTest, ForceConnectWhileConnectedDialsAnyway) {
   ClickMenu("ForceConnect1");
   EXPECT_EQ("2/2 Connected.", Shown());
   const std::vector<std::string>& log = internet.Log();
-  EXPECT_NE(log.end(), std::find(log.begin(), log.end(), "InternetAutodial(flags=3, parent=0) = 1"));
+  EXPECT_NE(log.end(),
+            std::find(log.begin(), log.end(), "InternetAutodial(flags=3, parent=0) = 1"));
 }
 
 TEST_F(BehaviourTest, UncheckingAutoDialStopsTheTimer) {

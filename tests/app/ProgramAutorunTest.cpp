@@ -16,14 +16,15 @@ class ProgramAutorunTest : public ProgramTest {
     Start();
     ASSERT_NE(nullptr, MainWindow());
   }
-  // A click on "Auto Run On Startup", then time for the program to handle it.
-  void ClickAutoRun() {
-    ClickAt(150, 151);
-    Sleep(200);
+  // A click on "Auto Run On Startup"; callers wait for its outcome.
+  void ClickAutoRun() { ClickAt(150, 151); }
+  bool EntryExistsSoon(bool exists) {
+    return WaitUntil([&] { return registry.RunEntry().exists == exists; }, 3000);
   }
   static std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+      return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    });
     return text;
   }
 };
@@ -32,11 +33,12 @@ TEST_F(ProgramAutorunTest, CheckingWritesThePathAndUncheckingDeletesIt) {
   StartAndWait();
   EXPECT_FALSE(registry.RunEntry().exists);
   ClickAutoRun();
+  ASSERT_TRUE(EntryExistsSoon(true));
   const TRegValue entry = registry.RunEntry();
   EXPECT_EQ(static_cast<DWORD>(REG_SZ), entry.type);
   EXPECT_EQ(StringBytes(program->ImagePath()), entry.data);
   ClickAutoRun();
-  EXPECT_FALSE(registry.RunEntry().exists);
+  EXPECT_TRUE(EntryExistsSoon(false));
 }
 
 TEST_F(ProgramAutorunTest, EntryDifferingInLetterCaseCountsAsMatchingAndIsKept) {
@@ -51,7 +53,7 @@ TEST_F(ProgramAutorunTest, EntryDifferingInLetterCaseCountsAsMatchingAndIsKept) 
   EXPECT_EQ(StringBytes(Upper(path)), registry.RunEntry().data);
   // The box came up checked: a click unchecks it and deletes the entry.
   ClickAutoRun();
-  EXPECT_FALSE(registry.RunEntry().exists);
+  EXPECT_TRUE(EntryExistsSoon(false));
 }
 
 TEST_F(ProgramAutorunTest, EntryOfAnotherPathIsKeptUntilTheBoxIsChecked) {
@@ -60,7 +62,8 @@ TEST_F(ProgramAutorunTest, EntryOfAnotherPathIsKeptUntilTheBoxIsChecked) {
   Sleep(200);
   EXPECT_EQ(StringBytes("C:\\Old Place\\DorvAutoDialer.exe"), registry.RunEntry().data);
   ClickAutoRun();
-  EXPECT_EQ(StringBytes(program->ImagePath()), registry.RunEntry().data);
+  const std::vector<BYTE> path = StringBytes(program->ImagePath());
+  EXPECT_TRUE(WaitUntil([&] { return registry.RunEntry().data == path; }, 3000));
 }
 
 TEST_F(ProgramAutorunTest, NumberUnderTheEntryNameIsReportedAndTheProgramGoesOn) {

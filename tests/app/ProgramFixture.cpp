@@ -36,6 +36,24 @@ ProgramTest::~ProgramTest() {
   program.reset();
 }
 
+TNativeDllScope::TNativeDllScope(const std::string& program, const std::string& dll)
+    : programKey_("Software\\Wine\\AppDefaults\\" + program) {
+  HKEY key = nullptr;
+  const std::string path = programKey_ + "\\DllOverrides";
+  const char order[] = "native,builtin";
+  EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
+                                           KEY_SET_VALUE, nullptr, &key, nullptr));
+  if (key == nullptr) return;
+  EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(key, dll.c_str(), 0, REG_SZ,
+                                          reinterpret_cast<const BYTE*>(order), sizeof order));
+  RegCloseKey(key);
+}
+
+TNativeDllScope::~TNativeDllScope() {
+  RegDeleteTreeA(HKEY_CURRENT_USER, programKey_.c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, programKey_.c_str());
+}
+
 std::string ProgramTest::ScratchFile(const char* name) const {
   return std::string(DV_APP_SCRATCH_DIR) + "\\" + name;
 }
@@ -59,8 +77,10 @@ void ProgramTest::StartWithDouble(const std::string& script) {
   environment_ = std::make_unique<TEnvironmentScope>();
   environment_->Set("DV_WININET_SCRIPT", ScratchFile("wininet-script.txt"));
   environment_->Set("DV_WININET_LOG", ScratchFile("wininet-calls.log"));
-  // Wine prefers its built-in wininet unless told to load the one beside the program.
-  environment_->Append("WINEDLLOVERRIDES", "wininet=n,b");
+  // Wine prefers its built-in wininet unless told to load the one beside the program. A child
+  // does not see WINEDLLOVERRIDES set here (Wine reads the variable from the environment the
+  // session started with), so the prefix's per-program override says it instead.
+  nativeWininet_ = std::make_unique<TNativeDllScope>("DorvAutoDialer.exe", "wininet");
   Launch(exe);
 }
 
@@ -152,11 +172,20 @@ void ProgramTest::ClickAt(int x, int y) {
 std::vector<COLORREF> ProgramTest::ShownStateImage() {
   POINT origin{kStateImageLeft, kStateImageTop};
   ClientToScreen(MainWindow(), &origin);
-  return ScreenBlock(RECT{origin.x, origin.y, origin.x + 16, origin.y + 16});
+  const RECT square{origin.x, origin.y, origin.x + 16, origin.y + 16};
+  // The square takes its hover colour under the mouse; read it in its normal colour.
+  POINT cursor{};
+  if (GetCursorPos(&cursor) && PtInRect(&square, cursor)) SetCursorPos(0, 0);
+  return ScreenBlock(square);
 }
 
 std::vector<COLORREF> ProgramTest::StateImage(int index) const {
-  return StateImageOn(DV_STATEIMAGES_FILE, index, GetSysColor(COLOR_BTNFACE));
+  return StateImageOn(DV_STATEIMAGES_FILE, index, GetSysColor(COLOR_WINDOW));
+}
+
+bool ProgramTest::ShowsStateImage(int index) {
+  const std::vector<COLORREF> expected = StateImage(index);
+  return WaitUntil([&] { return ShownStateImage() == expected; }, 3000);
 }
 
 void ProgramTest::Close() {

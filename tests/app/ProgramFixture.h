@@ -23,6 +23,19 @@ struct TProgramDialog {
   HWND owner = nullptr;
 };
 
+// Makes Wine load that program's own copy of a DLL (the one beside it) before its built-in one,
+// through the prefix's per-program overrides, until destroyed.
+class TNativeDllScope {
+ public:
+  TNativeDllScope(const std::string& program, const std::string& dll);
+  ~TNativeDllScope();
+  TNativeDllScope(const TNativeDllScope&) = delete;
+  TNativeDllScope& operator=(const TNativeDllScope&) = delete;
+
+ private:
+  std::string programKey_;
+};
+
 class ProgramTest : public testing::Test {
  protected:
   ~ProgramTest() override;
@@ -52,9 +65,12 @@ class ProgramTest : public testing::Test {
 
   // A real click of the left mouse button at a point of the main window's client area.
   void ClickAt(int x, int y);
-  // The 16x16 state image as shown, and as image index would show it.
+  // The 16x16 state image as shown (moving the mouse off it first), and as image index would
+  // show it on the square's normal colour.
   std::vector<COLORREF> ShownStateImage();
   std::vector<COLORREF> StateImage(int index) const;
+  // Waits up to 3 s for the square to show image index.
+  bool ShowsStateImage(int index);
 
   // Ends the program as the user does, by closing its window.
   void Close();
@@ -68,4 +84,5 @@ class ProgramTest : public testing::Test {
   std::string ScratchFile(const char* name) const;
 
   std::unique_ptr<TEnvironmentScope> environment_;
+  std::unique_ptr<TNativeDllScope> nativeWininet_;
 };

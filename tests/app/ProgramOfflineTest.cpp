@@ -38,18 +38,14 @@ class ProgramOfflineTest : public ProgramTest {
     WaitUntil([&] { return WininetLog().size() >= count; }, 5000);
     return WininetLog();
   }
-  bool Shows(int index) {
-    return WaitUntil([&] { return ShownStateImage() == StateImage(index); }, 3000);
-  }
 };
 
 TEST_F(ProgramOfflineTest, OfflineStartDialsUnattendedAndConnects) {
   StartOffline("online=0\nonline_after_dial=1\n");
-  EXPECT_EQ(Join({{kOffline},
-                  kSettingsChanged,
-                  {"InternetAutodial(flags=3, parent=0) = 1", kOnline}}),
-            LogOf(6));
-  EXPECT_TRUE(Shows(2));
+  EXPECT_EQ(
+      Join({{kOffline}, kSettingsChanged, {"InternetAutodial(flags=3, parent=0) = 1", kOnline}}),
+      LogOf(6));
+  EXPECT_TRUE(ShowsStateImage(2));
   // The per-user settings were written for the dial (no first run here).
   EXPECT_EQ(DwordBytes(1), registry.InternetSetting("EnableAutodial").data);
   EXPECT_EQ(DwordBytes(0), registry.InternetSetting("NoNetAutodial").data);
@@ -57,18 +53,17 @@ TEST_F(ProgramOfflineTest, OfflineStartDialsUnattendedAndConnects) {
 
 TEST_F(ProgramOfflineTest, DialAcceptedButStillOfflineShowsNotConnected) {
   StartOffline("online=0\ndial=1\nonline_after_dial=0\n");
-  EXPECT_EQ(Join({{kOffline},
-                  kSettingsChanged,
-                  {"InternetAutodial(flags=3, parent=0) = 1", kOffline}}),
-            LogOf(6));
-  EXPECT_TRUE(Shows(0));
+  EXPECT_EQ(
+      Join({{kOffline}, kSettingsChanged, {"InternetAutodial(flags=3, parent=0) = 1", kOffline}}),
+      LogOf(6));
+  EXPECT_TRUE(ShowsStateImage(0));
 }
 
 TEST_F(ProgramOfflineTest, RefusedDialShowsTheErrorWithoutAskingAgain) {
   StartOffline("online=0\ndial=0\n");
   EXPECT_EQ(Join({{kOffline}, kSettingsChanged, {"InternetAutodial(flags=3, parent=0) = 0"}}),
             LogOf(5));
-  EXPECT_TRUE(Shows(3));
+  EXPECT_TRUE(ShowsStateImage(3));
   Sleep(200);
   EXPECT_EQ(5u, WininetLog().size());
 }
@@ -86,7 +81,7 @@ TEST_F(ProgramOfflineTest, AutoDialOffOnlyShowsTheStateAtStart) {
   registry.SetSetting("Enable", 0);
   StartOffline("online=0\n");
   EXPECT_EQ((Lines{kOffline}), LogOf(1));
-  EXPECT_TRUE(Shows(0));
+  EXPECT_TRUE(ShowsStateImage(0));
   Sleep(300);
   EXPECT_EQ((Lines{kOffline}), WininetLog());
 }
@@ -100,7 +95,7 @@ TEST_F(ProgramOfflineTest, ForceConnectWhileConnectedDialsAnyway) {
                   kSettingsChanged,
                   {"InternetAutodial(flags=3, parent=0) = 1", kOnline}}),
             LogOf(7));
-  EXPECT_TRUE(Shows(2));
+  EXPECT_TRUE(ShowsStateImage(2));
   // Written again before this dial.
   EXPECT_EQ(DwordBytes(1), registry.InternetSetting("EnableAutodial").data);
 }
@@ -111,7 +106,7 @@ TEST_F(ProgramOfflineTest, HangUpThatGoesOfflineShowsDisconnected) {
   ChooseTrayItem(3);
   EXPECT_EQ((Lines{kOnline, kOnline, "InternetAutodialHangup(reserved=0) = 1", kOffline}),
             LogOf(4));
-  EXPECT_TRUE(Shows(0));
+  EXPECT_TRUE(ShowsStateImage(0));
 }
 
 TEST_F(ProgramOfflineTest, RefusedHangUpShowsTheErrorWithoutAskingTheState) {
@@ -119,7 +114,7 @@ TEST_F(ProgramOfflineTest, RefusedHangUpShowsTheErrorWithoutAskingTheState) {
   ASSERT_EQ(2u, LogOf(2).size());
   ChooseTrayItem(3);
   EXPECT_EQ((Lines{kOnline, kOnline, "InternetAutodialHangup(reserved=0) = 0"}), LogOf(3));
-  EXPECT_TRUE(Shows(3));
+  EXPECT_TRUE(ShowsStateImage(3));
   Sleep(200);
   EXPECT_EQ(3u, WininetLog().size());
 }

@@ -15,14 +15,6 @@ void TEnvironmentScope::Set(const std::string& name, const std::string& value) {
   SetEnvironmentVariableA(name.c_str(), value.c_str());
 }
 
-void TEnvironmentScope::Append(const std::string& name, const std::string& value) {
-  char buffer[4096];
-  const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer, sizeof buffer);
-  const std::string current =
-      length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
-  Set(name, current.empty() ? value : current + ";" + value);
-}
-
 TProgramProcess::TProgramProcess(const std::string& exePath) {
   std::string commandLine = "\"" + exePath + "\"";
   STARTUPINFOA startup{};

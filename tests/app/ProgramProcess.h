@@ -18,8 +18,6 @@ class TEnvironmentScope {
   TEnvironmentScope& operator=(const TEnvironmentScope&) = delete;
 
   void Set(const std::string& name, const std::string& value);
-  // Appends ";value" to the variable (or sets it when empty).
-  void Append(const std::string& name, const std::string& value);
 
  private:
   struct TSaved {

@@ -80,7 +80,7 @@ TEST_F(ProgramStartTest, StoredIntervalAndPositionAreShown) {
   ASSERT_NE(nullptr, MainWindow());
   const std::vector<HWND> spinEdits = ChildWindows(window, "TDvSpinEdit");
   ASSERT_EQ(1u, spinEdits.size());
-  EXPECT_EQ(L"60", WindowTextW(spinEdits[0]));
+  EXPECT_EQ(L"60", ControlTextW(spinEdits[0]));
   RECT bounds{};
   GetWindowRect(window, &bounds);
   EXPECT_EQ(100, bounds.left);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tests/app/ProgramFixture.h"
+#include "tests/app/ScreenPixels.h"
 
 namespace {
 
@@ -82,11 +83,16 @@ TEST_F(ProgramWindowTest, RightClickOnTheWindowOpensTheTrayMenu) {
   SendInput(2, inputs, sizeof(INPUT));
   const HWND menuWindow = program->WaitForWindow("#32768", nullptr, 5000);
   ASSERT_NE(nullptr, menuWindow);
-  const auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
-  EXPECT_EQ(4, GetMenuItemCount(menu));
-  EXPECT_EQ(0u, GetMenuDefaultItem(menu, TRUE, 0));
+  // Wine keeps menu handles to their process, so the menu is known by its looks: the tray
+  // icon's menu, opened under the same mouse position, is the same picture.
+  const std::vector<COLORREF> shown = SettledPixels(menuWindow);
   PostMessageA(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menuWindow); }, 3000));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menuWindow); }, 3000));
+  const HWND trayMenu = OpenTrayMenu();
+  ASSERT_NE(nullptr, trayMenu);
+  EXPECT_TRUE(WaitUntil([&] { return WindowPixels(trayMenu) == shown; }, 3000));
+  PostMessageA(trayMenu, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(trayMenu); }, 3000));
 }
 
 TEST_F(ProgramWindowTest, MinimisingLeavesOnlyTheTrayIconAndADoubleClickBringsItBack) {
@@ -116,13 +122,13 @@ TEST_F(ProgramWindowTest, SystemWininetShowsConnectedAndAForcedDisconnectStaysOn
   registry.SetSetting("Enable", 0);
   registry.SetSetting("UpdateInterval", 2);
   StartAndWait();
-  EXPECT_EQ(StateImage(2), ShownStateImage());
+  EXPECT_TRUE(ShowsStateImage(2));
   // Force Disconnect: the hang-up is accepted but the machine stays online.
   ChooseTrayItem(3);
-  EXPECT_TRUE(WaitUntil([&] { return ShownStateImage() == StateImage(3); }, 3000));
+  EXPECT_TRUE(ShowsStateImage(3));
   // The timer runs afterwards although auto-dial is off: a tick shows the state and saves.
   EXPECT_TRUE(WaitUntil([&] { return registry.Setting("Top").exists; }, 5000));
-  EXPECT_EQ(StateImage(2), ShownStateImage());
+  EXPECT_TRUE(ShowsStateImage(2));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -80,6 +81,23 @@ std::vector<COLORREF> ScreenBlock(const RECT& rect) {
   BitBlt(surface.Dc(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
   ReleaseDC(nullptr, screen);
   return surface.Pixels();
+}
+
+std::vector<COLORREF> WindowPixels(HWND window) {
+  RECT bounds{};
+  if (!GetWindowRect(window, &bounds)) return {};
+  return ScreenBlock(bounds);
+}
+
+std::vector<COLORREF> SettledPixels(HWND window) {
+  std::vector<COLORREF> previous = WindowPixels(window);
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    Sleep(50);
+    std::vector<COLORREF> current = WindowPixels(window);
+    if (current == previous) return current;
+    previous = std::move(current);
+  }
+  return previous;
 }
 
 std::vector<COLORREF> StateImageOn(const std::string& file, int index, COLORREF background,

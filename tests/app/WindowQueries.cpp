@@ -7,6 +7,19 @@ std::wstring WindowTextW(HWND window) {
   return text;
 }
 
+std::wstring ControlTextW(HWND control) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
+    return std::wstring();
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                           SMTO_ABORTIFHUNG, 2000, &copied))
+    return std::wstring();
+  text.resize(static_cast<size_t>(copied));
+  return text;
+}
+
 std::string ClassNameOf(HWND window) {
   char name[256] = {};
   const int length = GetClassNameA(window, name, sizeof name);

@@ -8,6 +8,9 @@
 
 // The window's text as UTF-16.
 std::wstring WindowTextW(HWND window);
+// A control's own text, asked with WM_GETTEXT: GetWindowText on another process's window reads only
+// the caption the system keeps, which an edit box does not update.
+std::wstring ControlTextW(HWND control);
 std::string ClassNameOf(HWND window);
 // Child windows of parent (all levels) whose class matches.
 std::vector<HWND> ChildWindows(HWND parent, const char* className);
