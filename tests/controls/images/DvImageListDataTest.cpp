@@ -141,6 +141,37 @@ TEST(DvImageListData, EveryUnreadableBlockFailsWithTheReadMessage) {
   }
 }
 
+TEST(DvImageListData, DamagedBlocksAreReadOrFailWithTheReadMessage) {
+  const std::vector<uint8_t> state = ResourceBytes("STATEIMAGES");
+  const std::vector<uint8_t> older = SampleOlderData(3);
+  uint32_t seed = 12345;
+  const auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return seed >> 8;
+  };
+  int failures = 0;
+  int reads = 0;
+  for (int round = 0; round < 400; ++round) {
+    std::vector<uint8_t> bytes = round % 2 == 0 ? state : older;
+    // Damage the headers mostly: a few bytes among the first 160, sometimes a cut.
+    const int changes = 1 + static_cast<int>(next() % 4);
+    for (int i = 0; i < changes; ++i)
+      bytes[next() % 160] = static_cast<uint8_t>(next());
+    if (round % 5 == 0) bytes.resize(next() % bytes.size());
+    TMemoryStream stream(bytes);
+    try {
+      ImageListHandle list = ReadImageListData(stream, 16, 16);
+      ASSERT_TRUE(list) << round;
+      ++reads;
+    } catch (const EReadError& e) {
+      ASSERT_EQ(e.Message(), kReadFailed) << round;
+      ++failures;
+    }
+  }
+  EXPECT_GT(failures, 0);
+  EXPECT_GT(reads, 0);
+}
+
 // ReadData and WriteData in reach, to see that a failed read keeps the images and how a failed
 // write is told.
 class TReadableImageList : public TDvImageList {
