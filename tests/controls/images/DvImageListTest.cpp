@@ -12,6 +12,7 @@
 #include "controls/images/DvImageList.h"
 #include "framework/core/FormReader.h"
 #include "framework/core/Streams.h"
+#include "framework/win/Icon.h"
 #include "tests/controls/images/support/ImagePixels.h"
 #include "tests/controls/images/support/ImageTestForm.h"
 
@@ -153,6 +154,25 @@ TEST(DvImageListPicture, TransparencyByColourByEachCellsBottomLeftPixelOrNone) {
 
   list.SetTransparentMode(TDvTransparentMode::tmNone);
   EXPECT_EQ(Shown(list, 1), Expected([&](int x, int y) { return spot(x, y) ? clBlue : clLime; }));
+}
+
+TEST(DvImageListPicture, AnotherGraphicIsDrawnOverTheTransparentColour) {
+  TDvImageList source(nullptr);
+  source.AddMasked(
+      *MakePicture(16, 16, [](int x, int y) { return x < 8 && y < 8 ? clLime : clBlue; }), clLime);
+  TIcon icon;
+  source.GetIcon(0, icon);
+  ASSERT_NE(icon.Handle(), nullptr);
+  TDvImageList list(nullptr);
+  list.SetTransparentColor(clYellow);
+  list.Picture()->SetGraphic(&icon);
+  ASSERT_EQ(list.Count(), 1);
+  // Where the icon is transparent the bitmap shows yellow, which is the mask colour.
+  EXPECT_EQ(Shown(list, 0),
+            Expected([](int x, int y) { return x < 8 && y < 8 ? kBackground : clBlue; }));
+  list.SetTransparentMode(TDvTransparentMode::tmNone);
+  EXPECT_EQ(Shown(list, 0),
+            Expected([](int x, int y) { return x < 8 && y < 8 ? clYellow : clBlue; }));
 }
 
 TEST(DvImageListPixelFormat, OneBitAndCustomAreIgnored) {
