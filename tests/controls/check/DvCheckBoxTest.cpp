@@ -137,63 +137,63 @@ TEST_F(DvCheckBoxTest, AcceleratorFocusesAndToggles) {
 TEST_F(DvCheckBoxTest, FocusOutlineRunsAroundTheCaptionOnly) {
   box->SetFocus();
   ASSERT_TRUE(box->Focused());
-  TestSurface surface(128, 17, clFuchsia);
+  PixelSurface surface(128, 17, clFuchsia);
   box->Perform(WM_PAINT, reinterpret_cast<WPARAM>(surface.Dc()), 0);
   // The caption rectangle (18, 1, 127, 16) grown by one, dotted from its second pixel.
-  EXPECT_EQ(surface.Pixel(18, 0), clBlack);
-  EXPECT_NE(surface.Pixel(19, 0), clBlack);
-  EXPECT_EQ(surface.Pixel(17, 1), clBlack);
+  EXPECT_EQ(surface.At(18, 0), clBlack);
+  EXPECT_NE(surface.At(19, 0), clBlack);
+  EXPECT_EQ(surface.At(17, 1), clBlack);
   // Without a caption there is no outline.
   box->SetCaption("");
-  TestSurface empty(128, 17, clFuchsia);
+  PixelSurface empty(128, 17, clFuchsia);
   box->Perform(WM_PAINT, reinterpret_cast<WPARAM>(empty.Dc()), 0);
   EXPECT_TRUE(FindPixels(empty, {14, 0, 128, 17}, clBlack).Empty());
 }
 
 // The classic box as the platform draws it, in a 13 × 13 surface over background.
 TColor ClassicPixel(UINT extraFlags, int x, int y, TColor background) {
-  TestSurface glyph(13, 13, clOlive);
+  PixelSurface glyph(13, 13, clOlive);
   RECT rect{0, 0, 13, 13};
   DrawFrameControl(glyph.Dc(), &rect, DFC_BUTTON, DFCS_BUTTONCHECK | extraFlags);
-  const TColor pixel = glyph.Pixel(x, y);
-  return pixel == clOlive ? Rgb(background) : pixel;
+  const TColor pixel = glyph.At(x, y);
+  return pixel == clOlive ? Plain(background) : pixel;
 }
 
-void ExpectClassicGlyphAt(const TestSurface& surface, int left, int top, UINT flags) {
+void ExpectClassicGlyphAt(const PixelSurface& surface, int left, int top, UINT flags) {
   for (int y = 0; y < 13; ++y)
     for (int x = 0; x < 13; ++x)
-      ASSERT_EQ(surface.Pixel(left + x, top + y), ClassicPixel(flags, x, y, clBtnFace))
+      ASSERT_EQ(surface.At(left + x, top + y), ClassicPixel(flags, x, y, clBtnFace))
           << "flags " << flags << " at " << x << "," << y;
 }
 
 TEST(DvCheckBoxPaintTest, ClassicGlyphIsDrawnAtZeroTwoWithTheCaptionToItsRight) {
   auto form = LoadTestForm(kMainWindowCheckBoxes);
   auto& box = form->Component<TDvCheckBox>("AutoStartupCheckBox");
-  const auto paint = [&box](TestSurface& surface) {
+  const auto paint = [&box](PixelSurface& surface) {
     box.Perform(WM_PAINT, reinterpret_cast<WPARAM>(surface.Dc()), 0);
   };
-  TestSurface unchecked(128, 17, clFuchsia);
+  PixelSurface unchecked(128, 17, clFuchsia);
   paint(unchecked);
   ExpectClassicGlyphAt(unchecked, 0, 2, 0);
   // Transparent: the window's colour around the glyph, the caption to its right.
-  EXPECT_EQ(unchecked.Pixel(5, 0), Rgb(clBtnFace));
-  EXPECT_EQ(unchecked.Pixel(5, 16), Rgb(clBtnFace));
+  EXPECT_EQ(unchecked.At(5, 0), Plain(clBtnFace));
+  EXPECT_EQ(unchecked.At(5, 16), Plain(clBtnFace));
   const PixelBox caption = FindPixels(unchecked, {0, 0, 128, 17}, clWindowText);
   ASSERT_FALSE(caption.Empty());
   EXPECT_GE(caption.left, 18);
 
   box.SetState(cbChecked);
-  TestSurface checked(128, 17, clFuchsia);
+  PixelSurface checked(128, 17, clFuchsia);
   paint(checked);
   ExpectClassicGlyphAt(checked, 0, 2, DFCS_CHECKED);
 
   box.SetState(cbGrayed);
-  TestSurface grayed(128, 17, clFuchsia);
+  PixelSurface grayed(128, 17, clFuchsia);
   paint(grayed);
   ExpectClassicGlyphAt(grayed, 0, 2, DFCS_CHECKED | DFCS_BUTTON3STATE);
 
   box.SetEnabled(false);
-  TestSurface disabled(128, 17, clFuchsia);
+  PixelSurface disabled(128, 17, clFuchsia);
   paint(disabled);
   ExpectClassicGlyphAt(disabled, 0, 2, DFCS_CHECKED | DFCS_BUTTON3STATE | DFCS_INACTIVE);
   EXPECT_TRUE(FindPixels(disabled, {14, 0, 128, 17}, clWindowText).Empty());
@@ -202,7 +202,7 @@ TEST(DvCheckBoxPaintTest, ClassicGlyphIsDrawnAtZeroTwoWithTheCaptionToItsRight) 
   box.SetEnabled(true);
   box.SetState(cbUnchecked);
   box.SetAlignment(taLeftJustify);
-  TestSurface left(128, 17, clFuchsia);
+  PixelSurface left(128, 17, clFuchsia);
   paint(left);
   ExpectClassicGlyphAt(left, 128 - 13, 2, 0);
 }
@@ -222,9 +222,9 @@ TEST(DvCheckBoxPaintTest, CustomGlyphCellsFollowStateAndEnabled) {
   EXPECT_EQ(box.GlyphWidth(), 13);
   EXPECT_EQ(box.GlyphHeight(), 13);
   const auto glyphColor = [&box] {
-    TestSurface surface(128, 17, clFuchsia);
+    PixelSurface surface(128, 17, clFuchsia);
     box.Perform(WM_PAINT, reinterpret_cast<WPARAM>(surface.Dc()), 0);
-    return surface.Pixel(6, 8);
+    return surface.At(6, 8);
   };
   EXPECT_EQ(glyphColor(), RGBColor(10, 0, 200));
   box.SetState(cbChecked);

@@ -16,18 +16,18 @@ class DvDrawingTest : public testing::Test {
 
   TColor At(int x, int y) {
     canvas.Refresh();
-    return surface.Pixel(x, y);
+    return surface.At(x, y);
   }
   int CountOf(TColor color) {
     canvas.Refresh();
     int count = 0;
     for (int y = 0; y < surface.Height(); ++y)
       for (int x = 0; x < surface.Width(); ++x)
-        if (surface.Pixel(x, y) == Rgb(color)) ++count;
+        if (surface.At(x, y) == Plain(color)) ++count;
     return count;
   }
 
-  TestSurface surface;
+  PixelSurface surface;
   TCanvas canvas;
 };
 
@@ -56,18 +56,18 @@ TEST_F(DvDrawingTest, StyledBordersTakeTheirWidth) {
   EXPECT_EQ(PaintStyledBorder(canvas, whole, fsGroove), (TRect{2, 2, 18, 18}));
   EXPECT_EQ(PaintStyledBorder(canvas, whole, fsStatus, SideBit(sdTop)), (TRect{0, 1, 20, 20}));
   EXPECT_EQ(PaintStyledBorder(canvas, whole, fsFlatBold), (TRect{2, 2, 18, 18}));
-  EXPECT_EQ(At(1, 5), Rgb(clBtnShadow));
+  EXPECT_EQ(At(1, 5), Plain(clBtnShadow));
   EXPECT_EQ(PaintStyledBorder(canvas, whole, fsPopup), (TRect{1, 1, 19, 19}));
-  EXPECT_EQ(At(0, 5), Rgb(clBtnHighlight));
-  EXPECT_EQ(At(19, 5), Rgb(clBtnShadow));
+  EXPECT_EQ(At(0, 5), Plain(clBtnHighlight));
+  EXPECT_EQ(At(19, 5), Plain(clBtnShadow));
 }
 
 TEST_F(DvDrawingTest, EditFrameClearsTwoRingsThenDrawsTheFlatStyles) {
   PaintEditFrame(canvas, 20, 20, false, kAllSides, clRed, clWindow, fsFlat);
   EXPECT_EQ(At(0, 10), clRed);
   EXPECT_EQ(At(19, 0), clRed);
-  EXPECT_EQ(At(1, 10), Rgb(clWindow));
-  EXPECT_EQ(At(10, 18), Rgb(clWindow));
+  EXPECT_EQ(At(1, 10), Plain(clWindow));
+  EXPECT_EQ(At(10, 18), Plain(clWindow));
   EXPECT_EQ(At(2, 10), clFuchsia);
 
   PaintEditFrame(canvas, 20, 20, true, kAllSides, clBlue, clWindow, fsFlatBold);
@@ -126,7 +126,7 @@ TEST(DvColorsTest, MixingWeighsTheFirstColour) {
   EXPECT_EQ(MixColors(clRed, clBlue, 255), clRed);
   EXPECT_EQ(MixColors(clRed, clBlue, 0), clBlue);
   EXPECT_EQ(MixColors(RGBColor(0, 0, 0), RGBColor(255, 255, 255), 128), RGBColor(127, 127, 127));
-  EXPECT_EQ(MixColors(clBtnShadow, clBtnShadow, 77), Rgb(clBtnShadow));
+  EXPECT_EQ(MixColors(clBtnShadow, clBtnShadow, 77), Plain(clBtnShadow));
 }
 
 }  // namespace

@@ -38,13 +38,13 @@ int TextWidthIn(const TFont& font, const std::string& text) {
 }
 
 // Everything painted inside area that is not the window's own colour.
-PixelBox Painted(const TestSurface& surface, const TRect& area) {
+PixelBox Painted(const PixelSurface& surface, const TRect& area) {
   return FindPixels(surface, area, clBtnFace, true);
 }
 
 TEST(DvLabelTest, MainWindowLabelsDrawTheirCaptionsOverTheWindow) {
   auto form = LoadTestForm(kMainWindowLabels);
-  TestSurface surface(286, 177, clFuchsia);
+  PixelSurface surface(286, 177, clFuchsia);
   RenderInto(*form, surface);
 
   auto& state = form->Component<TDvLabel>("StateLbl");
@@ -81,8 +81,8 @@ TEST(DvLabelTest, MainWindowLabelsDrawTheirCaptionsOverTheWindow) {
   ASSERT_FALSE(lineText.Empty());
   EXPECT_LE(lineText.left, 24 + 1);
   // The window's background shows everywhere around the labels.
-  EXPECT_EQ(surface.Pixel(4, 70), Rgb(clBtnFace));
-  EXPECT_EQ(surface.Pixel(8, 61), Rgb(clBtnFace));
+  EXPECT_EQ(surface.At(4, 70), Plain(clBtnFace));
+  EXPECT_EQ(surface.At(8, 61), Plain(clBtnFace));
 }
 
 TEST(DvLabelTest, OpaqueLabelFillsItsRectangleAndDisabledLabelIsEngraved) {
@@ -92,10 +92,10 @@ TEST(DvLabelTest, OpaqueLabelFillsItsRectangleAndDisabledLabelIsEngraved) {
       "  object Grey: TDvLabel\n    Left = 10\n    Top = 40\n    Width = 80\n    Height = 16\n"
       "    AutoSize = False\n    Caption = 'Hello'\n    Enabled = False\n    Transparent = True\n"
       "  end\n");
-  TestSurface surface(286, 177, clFuchsia);
+  PixelSurface surface(286, 177, clFuchsia);
   RenderInto(*form, surface);
-  EXPECT_EQ(surface.Pixel(89, 10), Rgb(clYellow));
-  EXPECT_EQ(surface.Pixel(10, 25), Rgb(clYellow));
+  EXPECT_EQ(surface.At(89, 10), Plain(clYellow));
+  EXPECT_EQ(surface.At(10, 25), Plain(clYellow));
   EXPECT_FALSE(FindPixels(surface, {10, 10, 90, 26}, clWindowText).Empty());
 
   const TRect grey{10, 40, 90, 56};
@@ -104,7 +104,7 @@ TEST(DvLabelTest, OpaqueLabelFillsItsRectangleAndDisabledLabelIsEngraved) {
   ASSERT_FALSE(shadow.Empty());
   // The light layer lies one pixel right and down of the dark one.
   const PixelBox light = FindPixels(surface, {10, 40, 91, 57}, clBtnHighlight);
-  if (Rgb(clBtnHighlight) != Rgb(clBtnFace)) {
+  if (Plain(clBtnHighlight) != Plain(clBtnFace)) {
     ASSERT_FALSE(light.Empty());
     EXPECT_EQ(light.right, shadow.right + 1);
     EXPECT_EQ(light.bottom, shadow.bottom + 1);
@@ -126,7 +126,7 @@ TEST(DvLabelTest, TextStylesDrawTheirLayersAroundTheText) {
       "    Height = 20\n    Alignment = taRightJustify\n    AutoSize = False\n"
       "    Caption = 'Shadow'\n    Transparent = True\n    TextStyle = tsShadow\n"
       "    ShadowColor = clRed\n    ShadowDepth = 4\n  end\n");
-  TestSurface surface(286, 177, clFuchsia);
+  PixelSurface surface(286, 177, clFuchsia);
   RenderInto(*form, surface);
 
   const TRect raised{9, 9, 112, 31};
@@ -165,7 +165,7 @@ TEST(DvLabelTest, LayoutPlacesTheTextVertically) {
       "  object Bottom: TDvLabel\n    Left = 120\n    Top = 0\n    Width = 60\n    Height = 45\n"
       "    AutoSize = False\n    Caption = 'Ag'\n    Layout = tlBottom\n    Transparent = True\n"
       "  end\n");
-  TestSurface surface(286, 177, clFuchsia);
+  PixelSurface surface(286, 177, clFuchsia);
   RenderInto(*form, surface);
   const PixelBox top = FindPixels(surface, {0, 0, 60, 45}, clWindowText);
   const PixelBox middle = FindPixels(surface, {60, 0, 120, 45}, clWindowText);

@@ -27,25 +27,25 @@ TColor ColorAfter(TColor from, TColor to, int lines, int steps) {
 
 TEST(DvSeparatorTest, MainWindowSeparatorIsGreenInTheMiddleAndButtonFaceAtTheEnds) {
   auto form = LoadTestForm(kMainWindowSeparator);
-  TestSurface surface(286, 177, clFuchsia);
+  PixelSurface surface(286, 177, clFuchsia);
   RenderInto(*form, surface);
-  const TColor face = Rgb(clBtnFace);
-  EXPECT_EQ(surface.Pixel(139, 52), clGreen);
-  EXPECT_EQ(surface.Pixel(278, 52), face);
+  const TColor face = Plain(clBtnFace);
+  EXPECT_EQ(surface.At(139, 52), clGreen);
+  EXPECT_EQ(surface.At(278, 52), face);
   // Column 0 is one step short of the face colour, column 140 one step short of green.
-  EXPECT_EQ(surface.Pixel(0, 52), ColorAfter(clGreen, face, 140, 139));
-  EXPECT_NE(surface.Pixel(0, 52), face);
-  EXPECT_EQ(surface.Pixel(140, 52), ColorAfter(face, clGreen, 139, 138));
-  EXPECT_NE(surface.Pixel(140, 52), clGreen);
+  EXPECT_EQ(surface.At(0, 52), ColorAfter(clGreen, face, 140, 139));
+  EXPECT_NE(surface.At(0, 52), face);
+  EXPECT_EQ(surface.At(140, 52), ColorAfter(face, clGreen, 139, 138));
+  EXPECT_NE(surface.At(140, 52), clGreen);
   // Both rows are the same, and the bar ends where the control does.
   for (int x = 0; x < 279; ++x)
-    ASSERT_EQ(surface.Pixel(x, 53), surface.Pixel(x, 52)) << x;
-  EXPECT_EQ(surface.Pixel(279, 52), face);
-  EXPECT_EQ(surface.Pixel(100, 51), face);
-  EXPECT_EQ(surface.Pixel(100, 54), face);
+    ASSERT_EQ(surface.At(x, 53), surface.At(x, 52)) << x;
+  EXPECT_EQ(surface.At(279, 52), face);
+  EXPECT_EQ(surface.At(100, 51), face);
+  EXPECT_EQ(surface.At(100, 54), face);
   // The colours move monotonically from the ends to the middle.
   for (int x = 1; x <= 139; ++x)
-    ASSERT_LE(RedOf(surface.Pixel(x, 52)), RedOf(surface.Pixel(x - 1, 52))) << x;
+    ASSERT_LE(RedOf(surface.At(x, 52)), RedOf(surface.At(x - 1, 52))) << x;
 }
 
 TEST(DvSeparatorTest, PlainBarAndHighlightAtOneEnd) {
@@ -57,15 +57,15 @@ TEST(DvSeparatorTest, PlainBarAndHighlightAtOneEnd) {
       "    ShowGradient = True\n  end\n"
       "  object Same: TDvSeparator\n    Left = 0\n    Top = 30\n    Width = 100\n"
       "    Color = clRed\n    HighlightColor = clRed\n    ShowGradient = True\n  end\n");
-  TestSurface surface(286, 177, clFuchsia);
+  PixelSurface surface(286, 177, clFuchsia);
   RenderInto(*form, surface);
   for (int x = 0; x < 100; ++x) {
-    ASSERT_EQ(surface.Pixel(x, 10), clYellow) << x;
-    ASSERT_EQ(surface.Pixel(x, 30), clRed) << x;
+    ASSERT_EQ(surface.At(x, 10), clYellow) << x;
+    ASSERT_EQ(surface.At(x, 30), clRed) << x;
   }
   // hlUpperLeft: the highlight at the left end, the colour at the right end.
-  EXPECT_EQ(surface.Pixel(0, 20), ColorAfter(clYellow, clBlue, 100, 99));
-  EXPECT_EQ(surface.Pixel(99, 20), clYellow);
+  EXPECT_EQ(surface.At(0, 20), ColorAfter(clYellow, clBlue, 100, 99));
+  EXPECT_EQ(surface.At(99, 20), clYellow);
 }
 
 TEST(DvSeparatorTest, TurningAtRunTimeExchangesWidthAndHeight) {
@@ -84,18 +84,18 @@ TEST(DvSeparatorTest, TurningAtRunTimeExchangesWidthAndHeight) {
   EXPECT_EQ(bar.GradientShape(), TGradientShape::VerticalToEdge);
   EXPECT_EQ(bar.GradientColorA(), clYellow);
   EXPECT_EQ(bar.GradientColorB(), clGreen);
-  TestSurface surface(286, 240, clFuchsia);
+  PixelSurface surface(286, 240, clFuchsia);
   RenderInto(*form, surface);
-  EXPECT_EQ(surface.Pixel(10, 209), clGreen);
-  EXPECT_EQ(surface.Pixel(11, 209), clGreen);
-  EXPECT_EQ(surface.Pixel(10, 10), ColorAfter(clGreen, clYellow, 200, 199));
+  EXPECT_EQ(surface.At(10, 209), clGreen);
+  EXPECT_EQ(surface.At(11, 209), clGreen);
+  EXPECT_EQ(surface.At(10, 10), ColorAfter(clGreen, clYellow, 200, 199));
 }
 
 TEST(DvSeparatorTest, ZeroSizedSeparatorGrowsWhenItPaints) {
   auto form = LoadTestForm(
       "  object Tiny: TDvSeparator\n    Left = 5\n    Top = 5\n    Width = 0\n    Height = 0\n"
       "  end\n");
-  TestSurface surface(286, 177, clFuchsia);
+  PixelSurface surface(286, 177, clFuchsia);
   auto& tiny = form->Component<TDvSeparator>("Tiny");
   ASSERT_EQ(tiny.Width(), 0);
   tiny.Perform(WM_PAINT, reinterpret_cast<WPARAM>(surface.Dc()), 0);

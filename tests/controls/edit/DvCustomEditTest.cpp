@@ -34,8 +34,8 @@ class DvCustomEditTest : public SpinEditFixture {
 };
 
 TEST_F(DvCustomEditTest, FlatFrameIsOnePixelWhileIdleAndTwoWhileHot) {
-  const TColor shadow = Rgb(clBtnShadow);
-  const TColor window = Rgb(clWindow);
+  const TColor shadow = Plain(clBtnShadow);
+  const TColor window = Plain(clWindow);
   EXPECT_EQ(Rings(), (std::vector<TColor>{shadow, window, shadow}));
   spin->SetFocus();
   EXPECT_TRUE(spin->IsHot());
@@ -53,10 +53,10 @@ TEST_F(DvCustomEditTest, ThemedFrameWinsOnlyWithThemesAndTheThemePreference) {
   ThemesOverride themes(true);
   EXPECT_TRUE(spin->UsesThemedFrame());
   // The platform's sunken edge is light at the bottom; the custom frame is not.
-  EXPECT_NE(WindowPixel(20, spin->Height() - 1), Rgb(clBtnShadow));
+  EXPECT_NE(WindowPixel(20, spin->Height() - 1), Plain(clBtnShadow));
   spin->SetFramingPreference(fpCustomFraming);
   EXPECT_FALSE(spin->UsesThemedFrame());
-  EXPECT_EQ(WindowPixel(20, spin->Height() - 1), Rgb(clBtnShadow));
+  EXPECT_EQ(WindowPixel(20, spin->Height() - 1), Plain(clBtnShadow));
 }
 
 TEST_F(DvCustomEditTest, StateColoursFollowFocusEnabledAndOutsideChanges) {

@@ -8,43 +8,6 @@
 #include "imaging/gif/GIFImageBase.h"
 #include "imaging/gif/GIFMemoryBitmap.h"
 
-PixelSurface::PixelSurface(int width, int height, TColor fill) : width_(width), height_(height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap_) throw std::runtime_error("no DIB section");
-  bits_ = static_cast<uint32_t*>(bits);
-  dc_.SelectBitmap(bitmap_.Get());
-  const uint32_t pixel = BlueOf(fill) | (GreenOf(fill) << 8) | (RedOf(fill) << 16);
-  for (int i = 0; i < width * height; ++i)
-    bits_[i] = pixel;
-  canvas_.SetHandle(dc_.Get());
-}
-
-PixelSurface::~PixelSurface() {
-  canvas_.SetHandle(nullptr);
-}
-
-TColor PixelSurface::At(int x, int y) const {
-  GdiFlush();
-  const uint32_t pixel = bits_[y * width_ + x];
-  return RGBColor((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
-
-int PixelSurface::CountOther(TColor color) const {
-  int count = 0;
-  for (int y = 0; y < height_; ++y)
-    for (int x = 0; x < width_; ++x)
-      if (At(x, y) != color) ++count;
-  return count;
-}
-
 TColor ColorOf(const TGIFRgb& rgb) {
   return RGBColor(rgb.red, rgb.green, rgb.blue);
 }

@@ -1,5 +1,5 @@
-// Helpers for the Windows tests of the GIF graphic: exact-pixel surfaces, GIF files made by the
-// codec, the banner's stored picture data and a clipboard owned by a hidden window.
+// Helpers for the Windows tests of the GIF graphic: GIF files made by the codec, the banner's
+// stored picture data and a clipboard owned by a hidden window.
 #pragma once
 
 #include <windows.h>
@@ -12,32 +12,7 @@
 #include "framework/win/Canvas.h"
 #include "framework/win/GdiObjects.h"
 #include "imaging/gif/GIFTypes.h"
-
-// A 32-bit DIB section on a memory DC, with a canvas attached to it.
-class PixelSurface {
- public:
-  PixelSurface(int width, int height, TColor fill);
-  ~PixelSurface();
-  PixelSurface(const PixelSurface&) = delete;
-  PixelSurface& operator=(const PixelSurface&) = delete;
-
-  HDC DC() const { return dc_.Get(); }
-  TCanvas& Canvas() { return canvas_; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-  // 0x00BBGGRR, read from the section's memory.
-  TColor At(int x, int y) const;
-  // Pixels of the whole surface that are not colour.
-  int CountOther(TColor color) const;
-
- private:
-  int width_;
-  int height_;
-  uint32_t* bits_ = nullptr;
-  GdiObject<HBITMAP> bitmap_;
-  MemoryDC dc_;
-  TCanvas canvas_;
-};
+#include "tests/support/win/PixelSurface.h"
 
 // One frame of a test GIF: indices row by row from the top into an 8-bit palette.
 struct GifFrameSpec {

@@ -160,7 +160,7 @@ class ImageControlTest : public testing::Test {
   }
 
   // The form's windowless controls painted onto a surface, as WM_PAINT would.
-  void PaintControls(PixelSurface& surface) { form->PaintControls(surface.DC(), nullptr); }
+  void PaintControls(PixelSurface& surface) { form->PaintControls(surface.Dc(), nullptr); }
 
   // Compares the visible banner columns with the codec's own decoding; pixels of colour
   // index 255 must show keyColour. Returns how many there were.
@@ -283,7 +283,7 @@ TEST_F(ImageControlTest, BannerFromTheFormDefinitionPaintsOnScreen) {
   PixelSurface surface(286, 51, kBackdrop);
   {
     const WindowDC dc(window);
-    BitBlt(surface.DC(), 0, 0, 286, 51, dc.Get(), 0, 0, SRCCOPY);
+    BitBlt(surface.Dc(), 0, 0, 286, 51, dc.Get(), 0, 0, SRCCOPY);
   }
   ExpectBannerPixels(surface, RGBColor(255, 255, 254));
 }
