@@ -91,10 +91,12 @@ std::vector<COLORREF> WindowPixels(HWND window) {
 
 std::vector<COLORREF> SettledPixels(HWND window) {
   std::vector<COLORREF> previous = WindowPixels(window);
+  int agreeing = 0;
   for (int attempt = 0; attempt < 40; ++attempt) {
     Sleep(50);
     std::vector<COLORREF> current = WindowPixels(window);
-    if (current == previous) return current;
+    agreeing = current == previous ? agreeing + 1 : 0;
+    if (agreeing == 3) return current;
     previous = std::move(current);
   }
   return previous;

@@ -11,7 +11,7 @@
 std::vector<COLORREF> ScreenBlock(const RECT& rect);
 // The pixels of the window's whole rectangle on the screen.
 std::vector<COLORREF> WindowPixels(HWND window);
-// The window's pixels once two readings 50 ms apart agree (or after about 2 s).
+// The window's pixels once four readings 50 ms apart agree (or after about 2 s).
 std::vector<COLORREF> SettledPixels(HWND window);
 
 // Image index of the stored state image data in file (the platform image-list stream) drawn
