@@ -155,7 +155,16 @@ void ProgramTest::ChooseTrayItem(int steps) {
 void ProgramTest::ClickAt(int x, int y) {
   POINT point{x, y};
   ClientToScreen(MainWindow(), &point);
-  SetForegroundWindow(MainWindow());
+  // A click that comes before the window is on the screen and in front goes elsewhere.
+  EXPECT_TRUE(program->WaitForIdle(3000));
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        SetForegroundWindow(MainWindow());
+        return GetForegroundWindow() == MainWindow() &&
+               GetAncestor(WindowFromPoint(point), GA_ROOT) == MainWindow();
+      },
+      3000))
+      << "the window is not in front at the point clicked";
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
   INPUT inputs[3]{};

@@ -87,6 +87,11 @@ bool TProgramProcess::CloseAndWait(HWND mainWindow, int timeoutMs) {
   return WaitForExit(timeoutMs);
 }
 
+bool TProgramProcess::WaitForIdle(int timeoutMs) {
+  return info_.hProcess != nullptr &&
+         WaitForInputIdle(info_.hProcess, static_cast<DWORD>(timeoutMs)) == 0;
+}
+
 bool TProgramProcess::WaitForExit(int timeoutMs) {
   return info_.hProcess != nullptr &&
          WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;

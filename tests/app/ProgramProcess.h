@@ -50,6 +50,8 @@ class TProgramProcess {
   // Closes the main window as the user would and waits for the program to end.
   bool CloseAndWait(HWND mainWindow, int timeoutMs = 10000);
   bool WaitForExit(int timeoutMs);
+  // Waits until the program waits for input with nothing left to handle.
+  bool WaitForIdle(int timeoutMs);
   void Kill();
 
  private:
