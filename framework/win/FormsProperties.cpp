@@ -3,9 +3,6 @@
 #include "framework/win/ControlPublish.h"
 #include "framework/win/Forms.h"
 
-// The class registry's function, not the window system's RegisterClassA.
-#undef RegisterClass
-
 const std::vector<std::string>& BorderIconNames() {
   static const std::vector<std::string> names = {"biSystemMenu", "biMinimize", "biMaximize",
                                                  "biHelp"};

@@ -1,4 +1,3 @@
-// Before any windows.h: winuser.h would rename the class registry's RegisterClass.
 #include "framework/core/TypInfo.h"
 
 #include "framework/win/Image.h"
@@ -6,8 +5,6 @@
 #include "framework/win/ControlPublish.h"
 #include "framework/win/Forms.h"
 #include "framework/win/Icon.h"
-
-#undef RegisterClass
 
 const TClassInfo& TImage::StaticClassInfo() {
   static const TClassInfo info =

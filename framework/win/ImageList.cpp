@@ -1,4 +1,3 @@
-// Before any windows.h: winuser.h would rename the class registry's RegisterClass.
 #include "framework/core/TypInfo.h"
 #include "framework/win/ImageList.h"
 
@@ -42,9 +41,6 @@ const TClassInfo& TImageList::StaticClassInfo() {
   static const TClassInfo info = DefineClassInfo<TImageList, TCustomImageList>("TImageList");
   return info;
 }
-
-// The class registry's function, not winuser.h's RegisterClassA.
-#undef RegisterClass
 
 void RegisterImageListClasses() {
   ClassRegistry::Register(TImageList::StaticClassInfo());

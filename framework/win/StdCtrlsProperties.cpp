@@ -3,9 +3,6 @@
 #include "framework/win/ControlPublish.h"
 #include "framework/win/StdCtrls.h"
 
-// The class registry's function, not the window system's RegisterClassA.
-#undef RegisterClass
-
 const std::vector<std::string>& EditCharCaseNames() {
   static const std::vector<std::string> names = {"ecNormal", "ecUpperCase", "ecLowerCase"};
   return names;

@@ -1,4 +1,3 @@
-// Before any windows.h: winuser.h would rename the class registry's RegisterClass.
 #include "framework/core/TypInfo.h"
 #include "framework/win/Timers.h"
 
@@ -46,9 +45,6 @@ void TTimer::UpdateTimer() {
   if (IsLoading() || !enabled_ || interval_ == 0 || !onTimer_) return;
   systemTimer_.Start(interval_);
 }
-
-// The class registry's function, not winuser.h's RegisterClassA.
-#undef RegisterClass
 
 void RegisterTimerClasses() {
   ClassRegistry::Register(TTimer::StaticClassInfo());

@@ -1,4 +1,3 @@
-// Before any windows.h: winuser.h would rename the class registry's RegisterClass.
 #include "framework/core/TypInfo.h"
 
 #include "imaging/gif/GIFRegistration.h"
@@ -8,8 +7,6 @@
 #include "framework/core/Picture.h"
 #include "framework/core/PictureFormats.h"
 #include "imaging/gif/DvGIFImage.h"
-
-#undef RegisterClass
 
 namespace {
 TClipboardFormat& RememberedClipboardFormat() {
