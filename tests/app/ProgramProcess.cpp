@@ -19,11 +19,19 @@ TProgramProcess::TProgramProcess(const std::string& exePath) {
   std::string commandLine = "\"" + exePath + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info_)) {
-    ADD_FAILURE() << "cannot start " << exePath << ": error " << GetLastError();
-    info_ = PROCESS_INFORMATION{};
+  // Wine now and then refuses a start with ERROR_INTERNAL_ERROR right after the previous
+  // instance ended; a second try a moment later succeeds.
+  DWORD error = ERROR_SUCCESS;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (attempt > 0) Sleep(250);
+    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &info_))
+      return;
+    error = GetLastError();
+    if (error != ERROR_INTERNAL_ERROR) break;
   }
+  ADD_FAILURE() << "cannot start " << exePath << ": error " << error;
+  info_ = PROCESS_INFORMATION{};
 }
 
 TProgramProcess::~TProgramProcess() {
