@@ -347,34 +347,25 @@ TEST(ImageListTest, FormDataWritesOnlyChangedSettingsAndRefusesStoredImages) {
   RegisterTestRootClasses();
   RegisterImageListClasses();
   TTestRootForm form(nullptr);
-  FormReader::ReadRoot(form,
-                       "object MainFrm: TTestRootForm\n"
-                       "  object StateImageList: TImageList\n"
-                       "  end\n"
-                       "  object Wide: TImageList\n"
-                       "    BkColor = clBtnFace\n"
-                       "    DrawingStyle = dsTransparent\n"
-                       "    Height = 24\n"
-                       "    Masked = False\n"
-                       "    Width = 32\n"
-                       "  end\n"
-                       "end\n");
+  // Every property differs from its default, so the writer gives back the very text.
+  const char* const kStored =
+      "object MainFrm: TTestRootForm\n"
+      "  object StateImageList: TImageList\n"
+      "  end\n"
+      "  object Wide: TImageList\n"
+      "    BkColor = clBtnFace\n"
+      "    DrawingStyle = dsTransparent\n"
+      "    Height = 24\n"
+      "    Masked = False\n"
+      "    Width = 32\n"
+      "  end\n"
+      "end\n";
+  FormReader::ReadRoot(form, kStored);
   auto& wide = dynamic_cast<TImageList&>(*form.FindComponent("Wide"));
   EXPECT_EQ(wide.Width(), 32);
   EXPECT_EQ(wide.Height(), 24);
   EXPECT_EQ(wide.BkColor(), clBtnFace);
-  EXPECT_EQ(FormWriter::WriteRoot(form),
-            "object MainFrm: TTestRootForm\n"
-            "  object StateImageList: TImageList\n"
-            "  end\n"
-            "  object Wide: TImageList\n"
-            "    BkColor = clBtnFace\n"
-            "    DrawingStyle = dsTransparent\n"
-            "    Height = 24\n"
-            "    Masked = False\n"
-            "    Width = 32\n"
-            "  end\n"
-            "end\n");
+  EXPECT_EQ(FormWriter::WriteRoot(form), kStored);
 
   TTestRootForm other(nullptr);
   try {
