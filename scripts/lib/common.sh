@@ -85,3 +85,14 @@ dv_run_forwarding() {
   esac
   return "$status"
 }
+
+# The path of the run command's second picture, beside the first: shot.png gives shot-window.png.
+dv_window_picture_path() {
+  local first=$1 name
+  name=${first##*/}
+  if [[ $name == ?*.* ]]; then
+    echo "${first%.*}-window.${first##*.}"
+  else
+    echo "$first-window.png"
+  fi
+}
