@@ -14,9 +14,6 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$DV_ROOT/scripts/lib/builds.sh"
 
-# Large enough for the window at its first place (478, 441; 292 x 202) above the taskbar.
-readonly kDesktopSize=1024x768
-
 headless=0
 [[ -n ${DISPLAY:-} ]] || headless=1
 seconds=5
@@ -51,16 +48,12 @@ done
 [[ -n $program ]] || dv_die "the win64 build has no program to run"
 dv_say "running ${program#"$DV_ROOT"/}"
 
-session=("$DV_ROOT/scripts/wine-session.sh" --prefix "$(dv_build_dir win64)/wineprefix")
+prefix=$(dv_build_dir win64)/wineprefix
 if ((headless)); then
   mkdir -p "$(dirname "$screenshot")"
-  screenshot=$(realpath -m "$screenshot")
-  # The desktop fills the screen, so the pictures show nothing else.
-  export DV_XVFB_SCREEN=${kDesktopSize}x24
-  exec "${session[@]}" -- \
-    "$DV_ROOT/scripts/lib/run-headless.sh" "$program" "$seconds" "$screenshot"
+  exec "$DV_ROOT/scripts/lib/run-headless.sh" "$prefix" "$program" "$seconds" "$screenshot"
 else
-  exec "${session[@]}" --use-display -- bash -c \
+  exec "$DV_ROOT/scripts/wine-session.sh" --prefix "$prefix" --use-display -- bash -c \
     'cd "$(dirname "$1")" && exec wine explorer /desktop=shell,"$2" "$(winepath -w "$1")"' \
-    run "$program" "$kDesktopSize"
+    run "$program" "$DV_RUN_DESKTOP"
 fi

@@ -1,34 +1,40 @@
 #!/usr/bin/env bash
-# Inside a Wine session: runs a program in a virtual desktop with a taskbar, as large as the
-# display, and saves two pictures of the display:
+# Runs a program in a Wine session on a private display, in a virtual desktop with a taskbar that
+# fills the display, and saves two pictures of it:
 #   first.png          after the given seconds, or once the program shows a window when that takes
 #                      longer: what a new user sees first (the program's settings are removed
 #                      beforehand, so that it starts as on a fresh machine and shows its first-run
 #                      notice);
 #   first-window.png   once Enter has answered that notice: the window with its tray icon.
-# The session's teardown ends the program.
-# Usage: run-headless.sh program.exe seconds first.png
+# Then the session's teardown ends the program.
+# Usage: run-headless.sh prefix program.exe seconds first.png
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+(($# == 4)) || dv_die "usage: ${0##*/} prefix program.exe seconds first.png"
+prefix=$(realpath -m "$1")
+program=$(realpath -m "$2")
+seconds=$3
+firstPicture=$(realpath -m "$4")
+# Called from outside, the script starts its session and runs again inside it.
+if [[ ${DV_WINE_SESSION:-} != "$prefix" ]]; then
+  DV_XVFB_SCREEN=${DV_RUN_DESKTOP}x24 exec "$DV_ROOT/scripts/wine-session.sh" --prefix "$prefix" -- \
+    "$0" "$prefix" "$program" "$seconds" "$firstPicture"
+fi
 
 # Time for the window to show and paint once the notice is gone.
 readonly kSecondsAfterNotice=2
 # The first start in a new prefix, or on a busy machine, can take much longer than usual.
 readonly kSecondsForAWindow=60
 
-program=$1
-seconds=$2
-firstPicture=$3
 windowPicture=$(dv_window_picture_path "$firstPicture")
 windowsPath=$(winepath -w "$program" 2>/dev/null) || dv_die "cannot map $program into the prefix"
-desktopSize=$(xdpyinfo -display "$DISPLAY" 2>/dev/null | awk '/dimensions:/ { print $2; exit }')
-[[ -n $desktopSize ]] || dv_die "cannot read the size of display $DISPLAY"
 
 # The program's settings key: without it the program starts as it does the first time.
 wine reg delete 'HKLM\Software\Dorv Internet Auto-Dialer' /f >/dev/null 2>&1
 
 cd "$(dirname "$program")" || exit 1
-wine explorer /desktop=shell,"$desktopSize" "$windowsPath" </dev/null >"$firstPicture.log" 2>&1 &
+wine explorer /desktop=shell,"$DV_RUN_DESKTOP" "$windowsPath" </dev/null >"$firstPicture.log" 2>&1 &
 
 # Fails, with a note, when the program has ended before a picture of it is taken.
 expect_running() {
