@@ -12,6 +12,7 @@
 #include "framework/win/GdiObjects.h"
 #include "tests/app/HebrewNotice.h"
 #include "tests/harness/GlyphInk.h"
+#include "tests/support/win/PixelSurface.h"
 
 namespace {
 
@@ -85,6 +86,26 @@ TEST(HarnessFonts, ShellDialogFontDrawsTheNoticeCaption) {
   logFont.lfHeight = -11;
   wcscpy(logFont.lfFaceName, L"MS Shell Dlg 2");
   EXPECT_EQ(UnreadableLetters(logFont, kNoticeCaption), std::vector<std::string>{});
+}
+
+// Small interface text is crisp, as Windows draws it by default: every pixel of black text on
+// white is black or white. Tests that look for a control's text colour rely on it.
+TEST(HarnessFonts, DialogTextHasNoSmoothedEdges) {
+  LOGFONTW logFont{};
+  logFont.lfHeight = -11;
+  wcscpy(logFont.lfFaceName, L"MS Shell Dlg 2");
+  const GdiObject<HFONT> font(CreateFontIndirectW(&logFont));
+  PixelSurface surface(120, 30);
+  {
+    const SelectGuard selected(surface.Dc(), font.Get());
+    SetBkMode(surface.Dc(), TRANSPARENT);
+    const std::wstring text = L"Enabled Auto-Dial \u05E9\u05D9\u05DD";
+    ExtTextOutW(surface.Dc(), 4, 4, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()),
+                nullptr);
+  }
+  const int black = surface.Count(TRect{0, 0, surface.Width(), surface.Height()}, clBlack);
+  EXPECT_GT(black, 100);
+  EXPECT_EQ(surface.CountOther(clWhite), black) << "pixels neither black nor white";
 }
 
 // Title-bar buttons are Marlett's symbols; without the font, its letters stand in their place
