@@ -12,7 +12,10 @@ readonly kPackages=(
   # Windows builds (posix thread model: std::mutex, GoogleTest) and windres
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   # running and testing under Wine on a virtual X display; screenshots
-  wine wine64 xvfb x11-utils imagemagick
+  wine wine64 xvfb x11-utils imagemagick xdotool
+  # fonts of the Wine prefix: Wine's own (Marlett draws the title-bar buttons) and a dialog font
+  # with Hebrew letters
+  fonts-wine fonts-dejavu-extra
 )
 
 dryRun=0

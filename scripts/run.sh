@@ -3,8 +3,11 @@
 # so that its notification-area icon is on screen.
 # Usage: scripts/run.sh [--headless] [--seconds N] [--screenshot PATH]
 #   With an X display (DISPLAY set) the program runs there until it is closed. Without one (or with
-#   --headless) it runs on a private Xvfb for N seconds (default 5) and a screenshot is saved to
-#   PATH (default build/screenshot.png); then everything started is stopped.
+#   --headless) it runs on a private Xvfb and two pictures are saved: PATH (default
+#   build/screenshot.png) after N seconds (default 5), the program started as on a fresh machine
+#   with its first-run notice; then, once Enter has answered the notice, PATH with "-window" before
+#   its extension (build/screenshot-window.png), the window with its tray icon. Then everything
+#   started is stopped.
 # Runs DorvAutoDialer.exe; until that target exists, the framework sample dv_sample, else a small
 # window program of the test harness. Installs missing Debian packages first.
 set -euo pipefail
@@ -45,16 +48,12 @@ done
 [[ -n $program ]] || dv_die "the win64 build has no program to run"
 dv_say "running ${program#"$DV_ROOT"/}"
 
-session=("$DV_ROOT/scripts/wine-session.sh" --prefix "$(dv_build_dir win64)/wineprefix")
+prefix=$(dv_build_dir win64)/wineprefix
 if ((headless)); then
   mkdir -p "$(dirname "$screenshot")"
-  screenshot=$(realpath -m "$screenshot")
-  # The screen is the size of the virtual desktop, so the screenshot shows nothing else.
-  export DV_XVFB_SCREEN=800x600x24
-  exec "${session[@]}" -- \
-    "$DV_ROOT/scripts/lib/run-headless.sh" "$program" "$seconds" "$screenshot"
+  exec "$DV_ROOT/scripts/lib/run-headless.sh" "$prefix" "$program" "$seconds" "$screenshot"
 else
-  exec "${session[@]}" --use-display -- bash -c \
-    'cd "$(dirname "$1")" && exec wine explorer /desktop=shell,800x600 "$(winepath -w "$1")"' \
-    run "$program"
+  exec "$DV_ROOT/scripts/wine-session.sh" --prefix "$prefix" --use-display -- bash -c \
+    'cd "$(dirname "$1")" && exec wine explorer /desktop=shell,"$2" "$(winepath -w "$1")"' \
+    run "$program" "$DV_RUN_DESKTOP"
 fi

@@ -7,7 +7,8 @@
 # DV_DESKTOP_KEEPER names the program that holds the desktop open (default: the win64 build's).
 # The session starts a private Xvfb (1024x768x24, DV_XVFB_SCREEN to change) before any Wine
 # process, then one persistent wineserver, and exports DISPLAY, WINEPREFIX, WINEDEBUG (-all, or
-# DV_WINEDEBUG), WINEDLLOVERRIDES and DV_WINE_SESSION to the command. Everything it started is
+# DV_WINEDEBUG), WINEDLLOVERRIDES, DV_WINE_SESSION and FONTCONFIG_FILE (text without smoothed
+# edges, scripts/lib/crisp-fonts.conf) to the command. Everything it started is
 # stopped by process id afterwards, also when the command fails or the session is interrupted.
 # Sessions on one prefix take turns (a lock beside the prefix).
 set -uo pipefail
@@ -107,6 +108,7 @@ else
 fi
 
 export WINEDEBUG=${DV_WINEDEBUG:--all}
+export FONTCONFIG_FILE=$DV_ROOT/scripts/lib/crisp-fonts.conf
 export WINEDLLOVERRIDES=$kBaseOverrides${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}
 export DV_WINE_SESSION=$WINEPREFIX
 

@@ -3,6 +3,9 @@
 DV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 DV_BUILD_ROOT=${DV_BUILD_ROOT:-$DV_ROOT/build}
 DV_JOBS=${DV_JOBS:-$(nproc)}
+# The run command's virtual desktop: large enough for the window at its first place (478, 441;
+# 292 x 202) above the taskbar.
+DV_RUN_DESKTOP=1024x768
 
 dv_say() { printf '%s %s: %s\n' "$(date +%T)" "${0##*/}" "$*" >&2; }
 dv_die() {
@@ -84,4 +87,15 @@ dv_run_forwarding() {
     HUP) exit 129 ;;
   esac
   return "$status"
+}
+
+# The path of the run command's second picture, beside the first: shot.png gives shot-window.png.
+dv_window_picture_path() {
+  local first=$1 name
+  name=${first##*/}
+  if [[ $name == ?*.* ]]; then
+    echo "${first%.*}-window.${first##*.}"
+  else
+    echo "$first-window.png"
+  fi
 }

@@ -1,27 +1,84 @@
 #!/usr/bin/env bash
-# Inside a Wine session: runs a program in a virtual desktop with a taskbar for a few seconds and
-# saves a screenshot of the display. The session's teardown ends the program.
-# Usage: run-headless.sh program.exe seconds screenshot.png
+# Runs a program in a Wine session on a private display, in a virtual desktop with a taskbar that
+# fills the display, and saves two pictures of it:
+#   first.png          after the given seconds, or once the program shows a window when that takes
+#                      longer: what a new user sees first (the program's settings are removed
+#                      beforehand, so that it starts as on a fresh machine and shows its first-run
+#                      notice);
+#   first-window.png   once Enter has answered that notice: the window with its tray icon.
+# Then the session's teardown ends the program.
+# Usage: run-headless.sh prefix program.exe seconds first.png
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-program=$1
-seconds=$2
-screenshot=$3
+(($# == 4)) || dv_die "usage: ${0##*/} prefix program.exe seconds first.png"
+prefix=$(realpath -m "$1")
+program=$(realpath -m "$2")
+seconds=$3
+firstPicture=$(realpath -m "$4")
+# Called from outside, the script starts its session and runs again inside it.
+if [[ ${DV_WINE_SESSION:-} != "$prefix" ]]; then
+  DV_XVFB_SCREEN=${DV_RUN_DESKTOP}x24 exec "$DV_ROOT/scripts/wine-session.sh" --prefix "$prefix" -- \
+    "$0" "$prefix" "$program" "$seconds" "$firstPicture"
+fi
+
+# Time for the window to show and paint once the notice is gone.
+readonly kSecondsAfterNotice=2
+# The first start in a new prefix, or on a busy machine, can take much longer than usual.
+readonly kSecondsForAWindow=60
+
+windowPicture=$(dv_window_picture_path "$firstPicture")
 windowsPath=$(winepath -w "$program" 2>/dev/null) || dv_die "cannot map $program into the prefix"
 
-cd "$(dirname "$program")" || exit 1
-wine explorer /desktop=shell,800x600 "$windowsPath" </dev/null >"$screenshot.log" 2>&1 &
-sleep "$seconds"
+# The program's settings key: without it the program starts as it does the first time.
+wine reg delete 'HKLM\Software\Dorv Internet Auto-Dialer' /f >/dev/null 2>&1
 
-# A Windows process shows its Windows path as its command name.
-running=$(ps -ww -eo args= | DV_PROGRAM=$windowsPath awk '
-  index($0, ENVIRON["DV_PROGRAM"]) == 1 { found = 1 } END { print found + 0 }')
-/usr/bin/import -display "$DISPLAY" -window root "$screenshot" ||
-  dv_die "could not take the screenshot"
-colours=$(/usr/bin/identify -format '%k' "$screenshot" 2>/dev/null)
-dv_say "screenshot after ${seconds}s: $screenshot ($colours colours)"
-if [[ $running != 1 ]]; then
-  dv_say "error: ${program##*/} was no longer running when the screenshot was taken; see $screenshot.log"
-  exit 1
-fi
+cd "$(dirname "$program")" || exit 1
+wine explorer /desktop=shell,"$DV_RUN_DESKTOP" "$windowsPath" </dev/null >"$firstPicture.log" 2>&1 &
+
+# Fails, with a note, when the program has ended before a picture of it is taken.
+expect_running() {
+  # A Windows process shows its Windows path as its command name.
+  local running
+  running=$(ps -ww -eo args= | DV_PROGRAM=$windowsPath awk '
+    index($0, ENVIRON["DV_PROGRAM"]) == 1 { found = 1 } END { print found + 0 }')
+  [[ $running == 1 ]] ||
+    dv_die "${program##*/} was no longer running when the picture was due; see $firstPicture.log"
+}
+
+# True once the program shows a window larger than a point. Wine names the class of its X windows
+# after the program's file, in lower case.
+shows_window() {
+  local pattern id size
+  pattern="^$(basename "$program" | tr '[:upper:]' '[:lower:]' | sed 's/[.]/[.]/g')\$"
+  for id in $(xdotool search --onlyvisible --classname "$pattern" 2>/dev/null); do
+    size=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry:/ { print $2 }')
+    [[ -n $size && $size != 1x1 ]] && return 0
+  done
+  return 1
+}
+
+# save_picture path when: a picture of the whole display.
+save_picture() {
+  /usr/bin/import -display "$DISPLAY" -window root "$1" || dv_die "could not save the picture $1"
+  dv_say "picture $2: $1 ($(/usr/bin/identify -format '%k' "$1" 2>/dev/null) colours)"
+}
+
+sleep "$seconds"
+waited=0
+until shows_window; do
+  ((waited < kSecondsForAWindow * 4)) ||
+    dv_die "${program##*/} showed no window within $((seconds + kSecondsForAWindow))s"
+  sleep 0.25
+  ((waited += 1))
+done
+# A window that has just appeared may not have painted yet.
+((waited == 0)) || sleep 1
+expect_running
+save_picture "$firstPicture" "after $((seconds + waited / 4))s"
+
+# Enter answers the notice as a user would: the keyboard goes to the window Wine made active.
+xdotool key Return || dv_die "could not press Enter on display $DISPLAY"
+sleep "$kSecondsAfterNotice"
+expect_running
+save_picture "$windowPicture" "after Enter"

@@ -1,15 +1,39 @@
-# The private Wine prefix of a session: checked, created once, rebuilt only when broken.
+# The private Wine prefix of a session: checked, created once, rebuilt only when broken or when
+# what it was made from has changed.
 # Sourced by wine-session.sh; expects WINEPREFIX, DISPLAY and a running wineserver where stated.
 
 readonly kPrefixStamp=.dv-prefix-ready
 # Changes whenever dv_prefix_create sets something new, so that older prefixes are made again.
-readonly kPrefixSettings=2
+readonly kPrefixSettings=3
+# The face that Wine's dialog and window fonts stand for: a narrow humanist sans like Tahoma, with
+# Hebrew letters (Debian package fonts-dejavu-extra).
+readonly kDialogFontFace='DejaVu Sans Condensed'
 
-# True when the prefix was fully set up by this Wine version.
+# Prints the folder of Wine's own fonts (Marlett for the title-bar buttons, Tahoma, MS Sans Serif
+# and the bitmap system fonts), or nothing when this Wine has none.
+dv_wine_fonts_dir() {
+  local wineBin dir
+  wineBin=$(command -v wine) || return 0
+  for dir in "$(dirname "$wineBin")/../share/wine/fonts" /usr/share/wine/fonts; do
+    if [[ -f $dir/marlett.ttf ]]; then
+      realpath "$dir"
+      return 0
+    fi
+  done
+}
+
+# The facts a prefix is made from, one a line; a prefix made from others is made again.
+dv_prefix_stamp() {
+  echo "wine: $(WINEDEBUG=-all wine --version)"
+  echo "settings: $kPrefixSettings"
+  echo "wine fonts: $(dv_wine_fonts_dir)"
+}
+
+# True when the prefix was fully set up from what dv_prefix_stamp names now.
 dv_prefix_ready() {
   [[ -f $WINEPREFIX/$kPrefixStamp && -f $WINEPREFIX/system.reg && -f $WINEPREFIX/user.reg &&
     -d $WINEPREFIX/drive_c/windows/system32 ]] || return 1
-  [[ $(cat "$WINEPREFIX/$kPrefixStamp") == "$(WINEDEBUG=-all wine --version) $kPrefixSettings" ]]
+  [[ $(<"$WINEPREFIX/$kPrefixStamp") == "$(dv_prefix_stamp)" ]]
 }
 
 # Removes a half-made or outdated prefix so that it is made again from scratch.
@@ -19,6 +43,35 @@ dv_prefix_wipe() {
     *) dv_die "refusing to delete '$WINEPREFIX': a harness prefix is a folder named wineprefix" ;;
   esac
   rm -rf -- "$WINEPREFIX"
+}
+
+# Wine looks for its own fonts in the prefix's Fonts folder and in a data folder that Debian's
+# Wine 8 misnames; without them the title-bar buttons show Marlett's letters ("r" for the close
+# button). Copied as on Windows, where they live in the Fonts folder.
+dv_prefix_install_wine_fonts() {
+  local log=$1 fontsDir
+  fontsDir=$(dv_wine_fonts_dir)
+  if [[ -z $fontsDir ]]; then
+    dv_say "warning: Wine's own fonts (Debian package fonts-wine) are missing: title-bar buttons will show letters"
+    return 0
+  fi
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts" &&
+    cp -- "$fontsDir"/* "$WINEPREFIX/drive_c/windows/Fonts/" >>"$log" 2>&1
+}
+
+# Wine's dialog and window fonts (captions, menus, message boxes) are "MS Shell Dlg", which Wine
+# makes Tahoma; Wine's Tahoma has no Hebrew letters, and a linked font does not help right-to-left
+# text, whose glyphs Wine looks up in the selected font alone. So the dialog font names a face
+# that has them.
+dv_prefix_substitute_dialog_font() {
+  local log=$1 name
+  if ! fc-list -q "$kDialogFontFace"; then
+    dv_say "warning: no font '$kDialogFontFace' (Debian package fonts-dejavu-extra): Hebrew will show boxes"
+  fi
+  local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+  for name in 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+    wine reg add "$key" /v "$name" /t REG_SZ /d "$kDialogFontFace" /f >>"$log" 2>&1 || return 1
+  done
 }
 
 # dv_prefix_create logfile: fills an empty prefix. Needs DISPLAY and the session's wineserver.
@@ -36,5 +89,7 @@ dv_prefix_create() {
   # a managed window is hidden or destroyed; unmanaged windows are hidden at once.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$log" 2>&1 ||
     return 1
-  echo "$(WINEDEBUG=-all wine --version) $kPrefixSettings" >"$WINEPREFIX/$kPrefixStamp"
+  dv_prefix_install_wine_fonts "$log" || return 1
+  dv_prefix_substitute_dialog_font "$log" || return 1
+  dv_prefix_stamp >"$WINEPREFIX/$kPrefixStamp"
 }
