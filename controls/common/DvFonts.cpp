@@ -1,5 +1,11 @@
 #include "controls/common/DvFonts.h"
 
+#include <utility>
+
+namespace {
+const RasterFaceOverride* innermostOverride = nullptr;
+}  // namespace
+
 GdiObject<HFONT> CreateFontWithEscapement(const TFont& font, int tenthsOfDegree) {
   LOGFONTA description = font.LogFont();
   description.lfWidth = 0;
@@ -22,6 +28,16 @@ int EditHeightForFont(const TFont& font) {
   return font.Metrics().tmHeight + 2;
 }
 
+RasterFaceOverride::RasterFaceOverride(std::string rasterFace)
+    : outer_(innermostOverride), rasterFace_(std::move(rasterFace)) {
+  innermostOverride = this;
+}
+
+RasterFaceOverride::~RasterFaceOverride() {
+  innermostOverride = outer_;
+}
+
 bool FontIsTrueType(const TFont& font) {
+  if (innermostOverride != nullptr) return font.Name() != innermostOverride->rasterFace_;
   return (font.Metrics().tmPitchAndFamily & TMPF_TRUETYPE) != 0;
 }

@@ -1,6 +1,8 @@
 // Font helpers the controls share: rotated copies of a font and font measurements.
 #pragma once
 
+#include <string>
+
 #include "framework/win/Font.h"
 #include "framework/win/GdiObjects.h"
 
@@ -14,5 +16,21 @@ GdiObject<HFONT> CreateFontWithEscapement(const TFont& font, int tenthsOfDegree)
 
 // The font's tmHeight on a screen device context + 2: the least height of a one-line edit box.
 int EditHeightForFont(const TFont& font);
-// Whether the font is a TrueType font (rotatable).
+// Whether the font is a TrueType font (rotatable), or what a RasterFaceOverride says.
 bool FontIsTrueType(const TFont& font);
+
+// For its lifetime FontIsTrueType() calls the fonts of one face raster fonts and every other
+// font TrueType (tests: every face of the test prefix resolves to a TrueType font). Scopes nest;
+// the innermost wins.
+class RasterFaceOverride {
+ public:
+  explicit RasterFaceOverride(std::string rasterFace);
+  ~RasterFaceOverride();
+  RasterFaceOverride(const RasterFaceOverride&) = delete;
+  RasterFaceOverride& operator=(const RasterFaceOverride&) = delete;
+
+ private:
+  const RasterFaceOverride* outer_;
+  std::string rasterFace_;
+  friend bool FontIsTrueType(const TFont& font);
+};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controls/common/DvBlinkList.h"
+#include "controls/common/DvFonts.h"
 #include "controls/common/DvLabel.h"
 #include "controls/edit/DvFrameController.h"
 #include "framework/win/GdiObjects.h"
@@ -270,6 +271,33 @@ TEST(DvLabelFramingTest, ControllersFrameBringsDerivedBorderColours) {
   // Teal (hue 120, lightness 60) lightened by 100 and darkened by 50.
   EXPECT_EQ(label.BorderHighlight(), 0xFFFD55);
   EXPECT_EQ(label.BorderShadow(), 0x151500);
+}
+
+TEST(DvLabelFontTest, TurningNeedsATrueTypeFont) {
+  RasterFaceOverride courierIsRaster("Courier");
+  TDvLabel label(nullptr);
+  label.Font()->SetName("Courier");
+  label.SetAngle(30);
+  EXPECT_EQ(label.GetFont().Name(), "Verdana");
+  EXPECT_EQ(label.Rotation(), roFlat);
+  EXPECT_EQ(label.Angle(), 30);
+  // Choosing a font that cannot turn drops the angle.
+  label.Font()->SetName("Courier");
+  EXPECT_EQ(label.Angle(), 0);
+  // Laying the text along an arc needs a TrueType font too.
+  label.SetRotation(roCurve);
+  EXPECT_EQ(label.GetFont().Name(), "Verdana");
+}
+
+TEST(DvLabelFontTest, LoadedRotatedLabelGetsATrueTypeFont) {
+  RasterFaceOverride courierIsRaster("Courier");
+  auto form = LoadTestForm(
+      "  object Turned: TDvLabel\n    Caption = 'x'\n    Angle = 45\n"
+      "    Font.Name = 'Courier'\n    ParentFont = False\n  end\n");
+  auto& turned = form->Component<TDvLabel>("Turned");
+  EXPECT_EQ(turned.Rotation(), roFlat);
+  EXPECT_EQ(turned.Angle(), 45);
+  EXPECT_EQ(turned.GetFont().Name(), "Verdana");
 }
 
 }  // namespace
