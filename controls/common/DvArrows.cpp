@@ -10,8 +10,6 @@
 
 namespace {
 
-const SpinArrowSampleOverride* innermostOverride = nullptr;
-
 // The theme's spin up button (part SPNP_UP, state UPS_NORMAL) in its usual size.
 constexpr int kSpinUpPart = 1;
 constexpr int kNormalState = 1;
@@ -62,17 +60,8 @@ TColor ThemedArrowColor() {
 
 }  // namespace
 
-SpinArrowSampleOverride::SpinArrowSampleOverride(TColor sample)
-    : outer_(innermostOverride), sample_(sample) {
-  innermostOverride = this;
-}
-
-SpinArrowSampleOverride::~SpinArrowSampleOverride() {
-  innermostOverride = outer_;
-}
-
 TColor ThemedSpinArrowSample() {
-  if (innermostOverride != nullptr) return innermostOverride->sample_;
+  if (const TColor* forced = SpinArrowSampleOverride::Current()) return *forced;
   try {
     const ThemeData theme(nullptr, L"SPIN");
     if (!theme) return clNone;

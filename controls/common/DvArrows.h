@@ -1,6 +1,7 @@
 // The small arrow glyph of spin buttons.
 #pragma once
 
+#include "controls/common/DvScopedOverride.h"
 #include "framework/core/Types.h"
 #include "framework/win/Canvas.h"
 
@@ -17,17 +18,5 @@ void PaintSpinArrow(TCanvas& canvas, const TRect& rect, bool themed, bool enable
 // a 17 × 21 bitmap; clNone when no theme draws it. Never throws.
 TColor ThemedSpinArrowSample();
 
-// Replaces the theme's sample for its lifetime (tests: the prefix's theme is fixed). Scopes
-// nest; the innermost wins.
-class SpinArrowSampleOverride {
- public:
-  explicit SpinArrowSampleOverride(TColor sample);
-  ~SpinArrowSampleOverride();
-  SpinArrowSampleOverride(const SpinArrowSampleOverride&) = delete;
-  SpinArrowSampleOverride& operator=(const SpinArrowSampleOverride&) = delete;
-
- private:
-  const SpinArrowSampleOverride* outer_;
-  TColor sample_;
-  friend TColor ThemedSpinArrowSample();
-};
+// Replaces the theme's sample (tests: the prefix's theme is fixed).
+using SpinArrowSampleOverride = ScopedOverride<TColor, struct SpinArrowSampleTag>;

@@ -4,10 +4,6 @@
 
 #include "framework/win/Font.h"
 
-namespace {
-const ScreenColorsOverride* innermostOverride = nullptr;
-}  // namespace
-
 THsl240 ColorToHsl240(TColor color) {
   return ColorToHsl240(color, ColorToRGB);
 }
@@ -40,17 +36,8 @@ TColor OppositeHueColor(TColor color, uint8_t lightness) {
   return OppositeHueColor(color, lightness, ColorToRGB);
 }
 
-ScreenColorsOverride::ScreenColorsOverride(bool fullColor)
-    : outer_(innermostOverride), fullColor_(fullColor) {
-  innermostOverride = this;
-}
-
-ScreenColorsOverride::~ScreenColorsOverride() {
-  innermostOverride = outer_;
-}
-
 bool ScreenHasFullColor() {
-  if (innermostOverride != nullptr) return innermostOverride->fullColor_;
+  if (const bool* forced = ScreenColorsOverride::Current()) return *forced;
   const HDC screen = GetDC(nullptr);
   if (screen == nullptr) return true;
   const int colors = GetDeviceCaps(screen, NUMCOLORS);

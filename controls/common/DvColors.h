@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "controls/common/DvScopedOverride.h"
 #include "controls/common/core/DvColorModel.h"
 
 THsl240 ColorToHsl240(TColor color);
@@ -21,17 +22,5 @@ TColor OppositeHueColor(TColor color, uint8_t lightness);
 // throws.
 bool ScreenHasFullColor();
 
-// Forces the answer of ScreenHasFullColor() for its lifetime (tests: the display has full
-// colour). Scopes nest; the innermost wins.
-class ScreenColorsOverride {
- public:
-  explicit ScreenColorsOverride(bool fullColor);
-  ~ScreenColorsOverride();
-  ScreenColorsOverride(const ScreenColorsOverride&) = delete;
-  ScreenColorsOverride& operator=(const ScreenColorsOverride&) = delete;
-
- private:
-  const ScreenColorsOverride* outer_;
-  bool fullColor_;
-  friend bool ScreenHasFullColor();
-};
+// Forces the answer of ScreenHasFullColor() (tests: the display has full colour).
+using ScreenColorsOverride = ScopedOverride<bool, struct ScreenColorsTag>;

@@ -1,11 +1,5 @@
 #include "controls/common/DvFonts.h"
 
-#include <utility>
-
-namespace {
-const RasterFaceOverride* innermostOverride = nullptr;
-}  // namespace
-
 GdiObject<HFONT> CreateFontWithEscapement(const TFont& font, int tenthsOfDegree) {
   LOGFONTA description = font.LogFont();
   description.lfWidth = 0;
@@ -28,16 +22,8 @@ int EditHeightForFont(const TFont& font) {
   return font.Metrics().tmHeight + 2;
 }
 
-RasterFaceOverride::RasterFaceOverride(std::string rasterFace)
-    : outer_(innermostOverride), rasterFace_(std::move(rasterFace)) {
-  innermostOverride = this;
-}
-
-RasterFaceOverride::~RasterFaceOverride() {
-  innermostOverride = outer_;
-}
-
 bool FontIsTrueType(const TFont& font) {
-  if (innermostOverride != nullptr) return font.Name() != innermostOverride->rasterFace_;
+  if (const std::string* rasterFace = RasterFaceOverride::Current())
+    return font.Name() != *rasterFace;
   return (font.Metrics().tmPitchAndFamily & TMPF_TRUETYPE) != 0;
 }

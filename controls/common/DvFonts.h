@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "controls/common/DvScopedOverride.h"
 #include "framework/win/Font.h"
 #include "framework/win/GdiObjects.h"
 
@@ -19,18 +20,6 @@ int EditHeightForFont(const TFont& font);
 // Whether the font is a TrueType font (rotatable), or what a RasterFaceOverride says.
 bool FontIsTrueType(const TFont& font);
 
-// For its lifetime FontIsTrueType() calls the fonts of one face raster fonts and every other
-// font TrueType (tests: every face of the test prefix resolves to a TrueType font). Scopes nest;
-// the innermost wins.
-class RasterFaceOverride {
- public:
-  explicit RasterFaceOverride(std::string rasterFace);
-  ~RasterFaceOverride();
-  RasterFaceOverride(const RasterFaceOverride&) = delete;
-  RasterFaceOverride& operator=(const RasterFaceOverride&) = delete;
-
- private:
-  const RasterFaceOverride* outer_;
-  std::string rasterFace_;
-  friend bool FontIsTrueType(const TFont& font);
-};
+// Makes FontIsTrueType() call the fonts of one face raster fonts and every other font TrueType
+// (tests: every face of the test prefix resolves to a TrueType font).
+using RasterFaceOverride = ScopedOverride<std::string, struct RasterFaceTag>;

@@ -5,6 +5,7 @@
 
 #include "controls/common/DvFonts.h"
 #include "controls/common/DvLabel.h"
+#include "controls/common/core/DvGeometry.h"
 #include "framework/win/GdiObjects.h"
 #include "framework/win/WinControl.h"
 
@@ -31,15 +32,6 @@ int BorderInset(TFrameStyleEx style, int bevelWidth) {
       break;
   }
   return 0;
-}
-
-// The nearest integer, halves to the even one.
-int Near(double value) {
-  const double floor = std::floor(value);
-  const double fraction = value - floor;
-  int result = static_cast<int>(floor);
-  if (fraction > 0.5 || (fraction == 0.5 && result % 2 != 0)) ++result;
-  return result;
 }
 
 double Radians(double degrees) {
@@ -168,7 +160,7 @@ void TDvLabel::DrawRotatedText(TCanvas& canvas) {
       y -= h / 2;
       break;
     case 90:
-      x -= Near(std::cos(phi) * q);
+      x -= RoundHalfEven(std::cos(phi) * q);
       if (alignment == taCenter) y = t.Bottom - (t.Bottom - g) / 2;
       if (alignment == taRightJustify) y = t.Top + g + e;
       if (alignment == taLeftJustify) y = t.Bottom - e;
@@ -180,14 +172,14 @@ void TDvLabel::DrawRotatedText(TCanvas& canvas) {
       y -= h / 4;
       break;
     case 270:
-      x -= Near(std::cos(phi) * q);
+      x -= RoundHalfEven(std::cos(phi) * q);
       if (alignment == taCenter) y = (t.Bottom - g) / 2;
       if (alignment == taRightJustify) y = t.Bottom - g - e;
       if (alignment == taLeftJustify) y = t.Top + e;
       break;
     default:
-      x -= Near(std::cos(phi) * q);
-      y += Near(std::sin(phi) * q);
+      x -= RoundHalfEven(std::cos(phi) * q);
+      y += RoundHalfEven(std::sin(phi) * q);
       textAlign |= TA_CENTER;
       break;
   }
@@ -250,10 +242,10 @@ void TDvLabel::DrawArcText(TCanvas& canvas) {
   const double step = (canvas.TextWidth("w") + 2) / static_cast<double>(rx);
   double theta = Radians(angle_);
   for (const char c : GetLabelText()) {
-    const int x = centre.X - Near(std::sin(theta) * (rx - k));
-    const int y = centre.Y - Near(std::cos(theta) * (ry - k));
+    const int x = centre.X - RoundHalfEven(std::sin(theta) * (rx - k));
+    const int y = centre.Y - RoundHalfEven(std::cos(theta) * (ry - k));
     const GdiObject<HFONT> font =
-        CreateFontWithEscapement(GetFont(), Near(theta * 1800 / std::numbers::pi));
+        CreateFontWithEscapement(GetFont(), RoundHalfEven(theta * 1800 / std::numbers::pi));
     DrawLayersInFont(canvas, font.Get(), TA_BASELINE | TA_CENTER, nullptr, x, y, std::string(1, c),
                      TextLook(), Enabled(), CurrentTextColor());
     theta -= step;
@@ -314,8 +306,8 @@ void TDvLabel::AdjustBounds() {
     height = s * width + c * height;
     width = turnedWidth;
   }
-  const int newWidth = Near(width);
-  const int newHeight = Near(height);
+  const int newWidth = RoundHalfEven(width);
+  const int newHeight = RoundHalfEven(height);
   int left = Left();
   if (Alignment() == taRightJustify) left += Width() - newWidth;
   SetBounds(left, Top(), newWidth, newHeight);

@@ -1,20 +1,13 @@
 #include "controls/common/core/DvColorModel.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
+
+#include "controls/common/core/DvGeometry.h"
 
 namespace {
 
 constexpr int kScale = 240;
-
-// Rounds to the nearest integer, halves to the even one, whatever the floating-point mode.
-double RoundHalfEven(double value) {
-  const double floor = std::floor(value);
-  const double fraction = value - floor;
-  if (fraction > 0.5) return floor + 1;
-  if (fraction < 0.5) return floor;
-  return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
-}
 
 uint8_t ToChannel(double unit) {
   // Saturations above 240 can push a channel below 0; neither end may wrap around.

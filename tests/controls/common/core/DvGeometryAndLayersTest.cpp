@@ -1,4 +1,4 @@
-// Centring a rectangle and the order of a caption's text-style layers.
+// Centring a rectangle, rounding halves to even, and the order of a caption's text-style layers.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,6 +15,17 @@ TEST(RectCenteredInTest, LeftoversGoRightAndDownAndHalvingTruncates) {
   EXPECT_EQ(RectCenteredIn({0, 0, 4, 4}, 10, 6), (TRect{-3, -1, 7, 5}));
   // (−5 + 0 − 2) / 2 is −3 (toward zero), not −4.
   EXPECT_EQ(RectCenteredIn({-5, -5, 0, 0}, 2, 2), (TRect{-3, -3, -1, -1}));
+}
+
+TEST(RoundHalfEvenTest, HalvesGoToTheEvenNeighbour) {
+  EXPECT_EQ(RoundHalfEven(0.5), 0);
+  EXPECT_EQ(RoundHalfEven(1.5), 2);
+  EXPECT_EQ(RoundHalfEven(2.5), 2);
+  EXPECT_EQ(RoundHalfEven(-0.5), 0);
+  EXPECT_EQ(RoundHalfEven(-1.5), -2);
+  EXPECT_EQ(RoundHalfEven(2.4999), 2);
+  EXPECT_EQ(RoundHalfEven(2.5001), 3);
+  EXPECT_EQ(RoundHalfEven(-2.6), -3);
 }
 
 struct Layer {
