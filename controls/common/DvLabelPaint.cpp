@@ -51,7 +51,7 @@ void DrawLayersInFont(TCanvas& canvas, HFONT font, UINT alignment, const TRect* 
   SetBkMode(dc, TRANSPARENT);
   const RECT clipRect = clip != nullptr ? ToRECT(*clip) : RECT{};
   DrawTextLayers(look, enabled, textColor, [&](int dx, int dy, TColor color) {
-    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(color)));
+    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(color) & 0xFFFFFF));
     ExtTextOutA(dc, x + dx, y + dy, clip != nullptr ? ETO_CLIPPED : 0,
                 clip != nullptr ? &clipRect : nullptr, text.data(), static_cast<UINT>(text.size()),
                 nullptr);
