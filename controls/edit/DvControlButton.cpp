@@ -5,19 +5,10 @@
 #include "controls/common/DvArrows.h"
 #include "controls/common/DvBorders.h"
 #include "controls/common/DvGrafx.h"
+#include "controls/common/core/DvGeometry.h"
 #include "framework/win/Application.h"
 #include "framework/win/SystemTimer.h"
 #include "framework/win/Themes.h"
-
-namespace {
-
-TRect RectCenteredIn(const TRect& rect, int width, int height) {
-  const int left = (rect.Left + rect.Right - width) / 2;
-  const int top = (rect.Top + rect.Bottom - height) / 2;
-  return {left, top, left + width, top + height};
-}
-
-}  // namespace
 
 const std::vector<std::string>& DvControlButtonStyleNames() {
   static const std::vector<std::string> names = {"cbsNone",  "cbsLeft", "cbsUp",

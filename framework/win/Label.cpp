@@ -42,16 +42,17 @@ void TCustomLabel::Paint() {
     canvas.FillRect(ClientRect());
   }
   canvas.Brush().SetStyle(bsClear);
-  TRect rect = ClientRect();
   const UINT flags = TextFlags();
-  if (layout_ != tlTop) {
-    TRect measured = rect;
-    DoDrawText(measured, flags | DT_CALCRECT);
-    const int offset =
-        layout_ == tlBottom ? Height() - measured.Bottom : (Height() - measured.Bottom) / 2;
-    rect = rect.Offset(0, offset);
-  }
+  TRect rect = PlaceTextVertically(ClientRect(), flags, Height());
   DoDrawText(rect, flags);
+}
+
+TRect TCustomLabel::PlaceTextVertically(const TRect& rect, UINT flags, int bottom) {
+  if (layout_ == tlTop) return rect;
+  TRect measured = rect;
+  DoDrawText(measured, flags | DT_CALCRECT);
+  const int room = bottom - measured.Bottom;
+  return rect.Offset(0, layout_ == tlBottom ? room : room / 2);
 }
 
 void TCustomLabel::AdjustBounds() {

@@ -42,6 +42,9 @@ class TCustomLabel : public TGraphicControl {
   virtual std::string GetLabelText() const { return Caption(); }
   // The DrawText flags of alignment and word wrap.
   UINT TextFlags() const;
+  // rect moved down by Layout: tlCenter centres the measured text in the space above bottom,
+  // tlBottom puts it at bottom; tlTop leaves it.
+  TRect PlaceTextVertically(const TRect& rect, UINT flags, int bottom);
 
  private:
   TAlignment alignment_ = taLeftJustify;
