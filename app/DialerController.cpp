@@ -52,13 +52,24 @@ void TDialerController::EnableCheckBoxClick() {
 }
 
 void TDialerController::AutoStartupCheckBoxClick() {
+  // Checking the box again below raises this handler once more; there is nothing to do then.
+  if (keepingAutoRunChecked_) return;
   const std::string title = view_.ApplicationTitle();
   if (view_.AutoRunChecked()) {
-    const std::string program = view_.ProgramFileName();
+    const std::wstring program = view_.ProgramFileName();
     if (!DorvFunctions::RunEntryMatches(title, program, false))
       DorvFunctions::AddRunEntry(title, program, false);
-  } else {
-    DorvFunctions::RemoveRunEntry(title, false);
+  } else if (!DorvFunctions::RemoveRunEntry(title, false)) {
+    // Windows still starts the program for every user: the box says so.
+    keepingAutoRunChecked_ = true;
+    try {
+      view_.SetAutoRunChecked(true);
+    } catch (...) {
+      keepingAutoRunChecked_ = false;
+      throw;
+    }
+    keepingAutoRunChecked_ = false;
+    view_.ShowWarning(kAllUsersAutorunWarning);
   }
 }
 
@@ -96,7 +107,18 @@ void TDialerController::ForceDisconnect1Click() {
   view_.SetTimerEnabled(true);
 }
 
+void TDialerController::ResumeCheck() {
+  if (view_.AutoDialChecked()) UpdateTimerTimer();
+}
+
+void TDialerController::LinkDropped() {
+  // Only a link that was up: our own hang-up and a failed dial end a link too, and answering
+  // those would redial at once after Force Disconnect, or again and again on a busy line.
+  if (view_.AutoDialChecked() && shownState_ == TConnectionState::Connected) UpdateTimerTimer();
+}
+
 void TDialerController::ShowState(TConnectionState state) {
+  shownState_ = state;
   const int index = StateImageIndex(state);
   view_.SetTrayIconIndex(index);
   view_.SetStateImageIndex(index);

@@ -7,8 +7,11 @@
 // state texts.
 #pragma once
 
+#include <optional>
+
 #include "app/ConnectionState.h"
 #include "app/DialerView.h"
+#include "app/SettingsStore.h"
 
 class TDialerController {
  public:
@@ -30,6 +33,12 @@ class TDialerController {
   // The timer is switched on again afterwards whatever happened, an error included.
   void ForceDisconnect1Click();
 
+  // A few seconds after the machine woke from sleep: the tick's work, when auto-dial is on.
+  void ResumeCheck();
+  // The dial-up link ended: the tick's work, when auto-dial is on and the window showed the link
+  // as connected.
+  void LinkDropped();
+
  private:
   void StartUp();
   void LoadSettings();
@@ -43,6 +52,15 @@ class TDialerController {
   void UpdateIntervalHint();
 
   IDialerView& view_;
+  TSettingsStore settings_;
   // Set at the start of every start-up, overwritten by the stored "FirstRun".
   bool firstRun_ = true;
+  // The state the window shows; none before the first check.
+  std::optional<TConnectionState> shownState_;
+  // True while the autorun box is put back to checked from code.
+  bool keepingAutoRunChecked_ = false;
 };
+
+// Shown when unchecking the autorun box leaves the entry for all users in place.
+inline constexpr char kAllUsersAutorunWarning[] =
+    "The autorun entry for all users can only be removed by an administrator.";

@@ -23,6 +23,10 @@ inline const std::string kInternetSettings =
     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\";
 inline const std::string kRunKey =
     "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
+// The current user's keys, where a standard account keeps what it may not write for all users.
+inline const std::string kUserSettings = "HKEY_CURRENT_USER\\Software\\Dorv Internet Auto-Dialer\\";
+inline const std::string kUserRunKey =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 inline const std::string kTitle = "Dorv Internet Auto-Dialer";
 
 // The Internet calls of telling the layer that its settings changed (first session handle).
@@ -75,6 +79,10 @@ class ControllerTest : public testing::Test {
                       HKEY_CURRENT_USER, scratchPath + "\\Internet Settings");
     registry.Redirect(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
                       HKEY_CURRENT_USER, scratchPath + "\\Run");
+    registry.Redirect(HKEY_CURRENT_USER, "Software\\Dorv Internet Auto-Dialer", HKEY_CURRENT_USER,
+                      scratchPath + "\\UserSettings");
+    registry.Redirect(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                      HKEY_CURRENT_USER, scratchPath + "\\UserRun");
   }
 
   void StoreSetting(const std::string& name, uint32_t value) const {

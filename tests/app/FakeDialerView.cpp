@@ -164,6 +164,11 @@ void TFakeDialerView::ShowFirstRunNotice() {
   ++noticeCount;
 }
 
+void TFakeDialerView::ShowWarning(const std::string& text) {
+  Note("warning " + text);
+  warnings.push_back(text);
+}
+
 void TFakeDialerView::RestoreApplication() {
   Note("restore");
   ++restoreCount;

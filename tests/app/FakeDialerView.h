@@ -27,7 +27,7 @@ class TFakeDialerView : public IDialerView {
 
   // The form definition's values.
   std::string title = "Dorv Internet Auto-Dialer";
-  std::string programFile = "C:\\Program Files\\Dorv\\DorvAutoDialer.exe";
+  std::wstring programFile = L"C:\\Program Files\\Dorv\\DorvAutoDialer.exe";
   std::string caption = "Dorv Internet Auto-Dialer";
   std::string trayHint;
   int trayIndex = 0;
@@ -42,6 +42,7 @@ class TFakeDialerView : public IDialerView {
   int left = 478;
   int top = 441;
   int noticeCount = 0;
+  std::vector<std::string> warnings;
   int restoreCount = 0;
   // SetStateCaption raises an error for this text (an event that fails half way).
   std::string failOnCaption;
@@ -51,7 +52,7 @@ class TFakeDialerView : public IDialerView {
   void ClearJournal();
 
   std::string ApplicationTitle() const override { return title; }
-  std::string ProgramFileName() const override { return programFile; }
+  std::wstring ProgramFileName() const override { return programFile; }
   std::string Caption() const override { return caption; }
   void SetCaption(const std::string& value) override;
   void SetTrayHint(const std::string& hint) override;
@@ -74,6 +75,7 @@ class TFakeDialerView : public IDialerView {
   int WindowTop() const override { return top; }
   void SetWindowTop(int value) override;
   void ShowFirstRunNotice() override;
+  void ShowWarning(const std::string& text) override;
   void RestoreApplication() override;
 
  private:

@@ -76,9 +76,12 @@ TProgramRegistry::~TProgramRegistry() {
 }
 
 void TProgramRegistry::Clear() const {
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kSettingsKey);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSettingsKey);
-  Delete(HKEY_LOCAL_MACHINE, kRunKey, kEntryName);
+  // A standard account keeps both under the current user.
+  for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+    RegDeleteTreeA(root, kSettingsKey);
+    RegDeleteKeyA(root, kSettingsKey);
+    Delete(root, kRunKey, kEntryName);
+  }
   DeleteInternetSettings();
 }
 

@@ -18,6 +18,11 @@ std::vector<BYTE> Bytes(const std::string& text) {
   return {text.begin(), text.end()};
 }
 
+std::vector<BYTE> WideBytes(const std::wstring& text) {
+  const auto* bytes = reinterpret_cast<const BYTE*>(text.c_str());
+  return {bytes, bytes + (text.size() + 1) * sizeof(wchar_t)};
+}
+
 TRegistryScratch::TRegistryScratch(HKEY root)
     : root_(root), path_("Software\\DorvTests\\" + TestName()) {
   RegDeleteTreeA(root_, path_.c_str());
@@ -60,6 +65,38 @@ TRegistryScratch::TRawValue TRegistryScratch::GetRaw(const std::string& name,
   if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
     value.data.resize(size);
     value.exists = RegQueryValueExA(key, name.c_str(), nullptr, &value.type, value.data.data(),
+                                    &size) == ERROR_SUCCESS;
+    value.data.resize(size);
+  }
+  RegCloseKey(key);
+  return value;
+}
+
+void TRegistryScratch::SetText(const std::string& name, const std::wstring& text,
+                               const std::string& subKey) const {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(root_, Full(subKey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS)
+    throw std::runtime_error("cannot create " + Full(subKey));
+  const std::wstring wideName(name.begin(), name.end());  // names are ASCII
+  const std::vector<BYTE> data = WideBytes(text);
+  const LSTATUS status = RegSetValueExW(key, wideName.c_str(), 0, REG_SZ, data.data(),
+                                        static_cast<DWORD>(data.size()));
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) throw std::runtime_error("cannot set " + name);
+}
+
+TRegistryScratch::TRawValue TRegistryScratch::GetRawWide(const std::string& name,
+                                                         const std::string& subKey) const {
+  TRawValue value;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root_, Full(subKey).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return value;
+  const std::wstring wideName(name.begin(), name.end());
+  DWORD size = 0;
+  if (RegQueryValueExW(key, wideName.c_str(), nullptr, &value.type, nullptr, &size) ==
+      ERROR_SUCCESS) {
+    value.data.resize(size);
+    value.exists = RegQueryValueExW(key, wideName.c_str(), nullptr, &value.type, value.data.data(),
                                     &size) == ERROR_SUCCESS;
     value.data.resize(size);
   }

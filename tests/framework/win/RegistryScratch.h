@@ -32,6 +32,11 @@ class TRegistryScratch {
     std::vector<BYTE> data;
   };
   TRawValue GetRaw(const std::string& name, const std::string& subKey = std::string()) const;
+  // Through the wide entry points, so that text outside the system code page survives: REG_SZ
+  // text with its terminating zero, and the value's bytes as stored (UTF-16 for text).
+  void SetText(const std::string& name, const std::wstring& text,
+               const std::string& subKey = std::string()) const;
+  TRawValue GetRawWide(const std::string& name, const std::string& subKey = std::string()) const;
   bool KeyExists(const std::string& subKey) const;
 
  private:
@@ -42,3 +47,5 @@ class TRegistryScratch {
 };
 
 std::vector<BYTE> Bytes(const std::string& text);
+// The UTF-16 bytes of text and of its terminating zero, as REG_SZ stores it.
+std::vector<BYTE> WideBytes(const std::wstring& text);
