@@ -8,6 +8,22 @@
 #include "dialer/DorvFunctions.h"
 #include "dialer/DorvRTL.h"
 
+namespace {
+
+// Sets a flag for its lifetime, also when an error passes through.
+class TFlagScope {
+ public:
+  explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~TFlagScope() { flag_ = false; }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
 void TDialerController::FormShow() {
   view_.SetCaption(view_.ApplicationTitle() + " v" + DorvRTL::FileVersionText());
   view_.SetTrayHint(view_.Caption());
@@ -39,6 +55,7 @@ void TDialerController::StartUp() {
 }
 
 void TDialerController::UpdateTimerTimer() {
+  if (connectionCallInProgress_) return;
   if (view_.AutoDialChecked()) {
     CheckAndDial();
   } else {
@@ -61,14 +78,10 @@ void TDialerController::AutoStartupCheckBoxClick() {
       DorvFunctions::AddRunEntry(title, program, false);
   } else if (!DorvFunctions::RemoveRunEntry(title, false)) {
     // Windows still starts the program for every user: the box says so.
-    keepingAutoRunChecked_ = true;
-    try {
+    {
+      const TFlagScope keeping(keepingAutoRunChecked_);
       view_.SetAutoRunChecked(true);
-    } catch (...) {
-      keepingAutoRunChecked_ = false;
-      throw;
     }
-    keepingAutoRunChecked_ = false;
     view_.ShowWarning(kAllUsersAutorunWarning);
   }
 }
@@ -141,7 +154,11 @@ void TDialerController::CheckAndDial() {
 bool TDialerController::DialWithStatus() {
   EnableSystemAutodial();
   ShowState(TConnectionState::Connecting);
-  const bool dialled = DorvFunctions::DialDefaultConnection(true);
+  bool dialled = false;
+  {
+    const TFlagScope calling(connectionCallInProgress_);
+    dialled = DorvFunctions::DialDefaultConnection(true);
+  }
   // Queried again: a dial the layer accepted may still have left the machine offline.
   if (dialled) {
     ShowConnectionState();
@@ -153,7 +170,11 @@ bool TDialerController::DialWithStatus() {
 
 bool TDialerController::HangUpWithStatus() {
   ShowState(TConnectionState::Disconnecting);
-  const bool hungUp = DorvFunctions::HangUpConnection();
+  bool hungUp = false;
+  {
+    const TFlagScope calling(connectionCallInProgress_);
+    hungUp = DorvFunctions::HangUpConnection();
+  }
   // Behind a router the machine stays online after an accepted hang-up.
   if (hungUp && !DorvFunctions::IsOnline()) {
     ShowState(TConnectionState::Disconnected);

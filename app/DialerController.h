@@ -22,6 +22,8 @@ class TDialerController {
   // Caption with the version, tray hint, then the start-up sequence.
   void FormShow();
   void FormClose();
+  // Skipped while a dial or hang-up is in progress: a dialog of the Internet layer may handle
+  // the window's messages meanwhile, and the call in progress answers the question already.
   void UpdateTimerTimer();
   void EnableCheckBoxClick();
   void AutoStartupCheckBoxClick();
@@ -36,7 +38,9 @@ class TDialerController {
   // A few seconds after the machine woke from sleep: the tick's work, when auto-dial is on.
   void ResumeCheck();
   // The dial-up link ended: the tick's work, when auto-dial is on and the window showed the link
-  // as connected.
+  // as connected. Links that end otherwise (a forced disconnect, a failed dial) wait for the
+  // poll timer, which keeps a forced disconnect in force and a busy line from being redialled
+  // over and over.
   void LinkDropped();
 
  private:
@@ -59,6 +63,8 @@ class TDialerController {
   std::optional<TConnectionState> shownState_;
   // True while the autorun box is put back to checked from code.
   bool keepingAutoRunChecked_ = false;
+  // True while a dial or a hang-up blocks in the Internet layer.
+  bool connectionCallInProgress_ = false;
 };
 
 // Shown when unchecking the autorun box leaves the entry for all users in place.

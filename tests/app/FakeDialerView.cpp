@@ -38,6 +38,7 @@ BOOL WINAPI TFakeDialerView::GetConnectedState(DWORD* flags, DWORD reserved) {
 
 BOOL WINAPI TFakeDialerView::Autodial(DWORD flags, HWND parent) {
   Active().TakeOutsideCalls();
+  if (Active().duringDial) Active().duringDial();
   return Active().fakeApi_.Autodial(flags, parent);
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ class TFakeDialerView : public IDialerView {
   int restoreCount = 0;
   // SetStateCaption raises an error for this text (an event that fails half way).
   std::string failOnCaption;
+  // Runs inside the dial call, as window messages handled by a dialog of the Internet layer do.
+  std::function<void()> duringDial;
 
   // The journal so far; the Internet calls and registry writes not yet taken are appended first.
   const std::vector<std::string>& Journal();
