@@ -17,18 +17,6 @@ void WriteText(const std::string& path, const std::string& text) {
   std::fclose(file);
 }
 
-std::string ReadText(const std::string& path) {
-  std::string text;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-      text.append(buffer, count);
-    std::fclose(file);
-  }
-  return text;
-}
-
 std::vector<std::string> ReadLines(const std::string& path) {
   const std::string text = ReadText(path);
   std::vector<std::string> lines;

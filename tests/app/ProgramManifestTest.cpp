@@ -1,23 +1,12 @@
 // The application manifest as compiled into the program: read back from its resource section.
-#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-namespace {
+#include "tests/app/ProgramProcess.h"
 
-std::string ReadWholeFile(const char* path) {
-  std::string text;
-  if (FILE* file = std::fopen(path, "rb")) {
-    char buffer[4096];
-    size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-      text.append(buffer, count);
-    std::fclose(file);
-  }
-  return text;
-}
+namespace {
 
 // Resource 1 of type RT_MANIFEST, the one Windows reads when it starts a program.
 std::string CompiledManifest(const char* program) {
@@ -37,7 +26,7 @@ std::string CompiledManifest(const char* program) {
 TEST(ProgramManifestTest, TheProgramCarriesItsManifestUnchanged) {
   const std::string manifest = CompiledManifest(DV_PROGRAM_PATH);
   ASSERT_FALSE(manifest.empty()) << "no manifest in " << DV_PROGRAM_PATH;
-  EXPECT_EQ(ReadWholeFile(DV_MANIFEST_FILE), manifest);
+  EXPECT_EQ(ReadText(DV_MANIFEST_FILE), manifest);
 }
 
 TEST(ProgramManifestTest, RunsAsItsInvokerWithoutCommonControlsSix) {

@@ -1,5 +1,7 @@
 #include "tests/app/ProgramProcess.h"
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 TEnvironmentScope::~TEnvironmentScope() {
@@ -116,6 +118,18 @@ void TProgramProcess::Kill() {
   if (!Running()) return;
   TerminateProcess(info_.hProcess, 1);
   WaitForSingleObject(info_.hProcess, 5000);
+}
+
+std::string ReadText(const std::string& path) {
+  std::string text;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+      text.append(buffer, count);
+    std::fclose(file);
+  }
+  return text;
 }
 
 bool WaitUntil(const std::function<bool()>& pred, int timeoutMs) {

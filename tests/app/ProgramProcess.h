@@ -60,5 +60,8 @@ class TProgramProcess {
   PROCESS_INFORMATION info_{};
 };
 
+// The whole content of a file; empty when it cannot be read.
+std::string ReadText(const std::string& path);
+
 // Polls pred every 10 ms for up to timeoutMs; returns pred().
 bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 5000);

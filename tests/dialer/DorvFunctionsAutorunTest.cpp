@@ -9,6 +9,7 @@
 
 #include "dialer/DorvFunctions.h"
 #include "framework/core/SysUtils.h"
+#include "tests/framework/win/RegistryError.h"
 #include "tests/framework/win/RegistryRecorder.h"
 #include "tests/framework/win/RegistryScratch.h"
 
@@ -64,16 +65,6 @@ bool MachineKeyExists(const std::string& path) {
     return false;
   RegCloseKey(key);
   return true;
-}
-
-template <typename Body>
-std::string RegistryError(Body body) {
-  try {
-    body();
-  } catch (const ERegistryException& error) {
-    return error.Message();
-  }
-  return std::string();
 }
 
 // Each test has an entry name of its own in every key, removed before and after.

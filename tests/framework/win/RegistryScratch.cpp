@@ -1,5 +1,6 @@
 #include "tests/framework/win/RegistryScratch.h"
 
+#include <functional>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
@@ -38,16 +39,22 @@ std::string TRegistryScratch::Full(const std::string& subKey) const {
   return subKey.empty() ? path_ : path_ + "\\" + subKey;
 }
 
-void TRegistryScratch::SetRaw(const std::string& name, DWORD type, const std::vector<BYTE>& data,
-                              const std::string& subKey) const {
+void TRegistryScratch::Store(const std::string& name, const std::string& subKey,
+                             const std::function<LSTATUS(HKEY)>& set) const {
   HKEY key = nullptr;
   if (RegCreateKeyExA(root_, Full(subKey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                       nullptr) != ERROR_SUCCESS)
     throw std::runtime_error("cannot create " + Full(subKey));
-  const LSTATUS status =
-      RegSetValueExA(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+  const LSTATUS status = set(key);
   RegCloseKey(key);
   if (status != ERROR_SUCCESS) throw std::runtime_error("cannot set " + name);
+}
+
+void TRegistryScratch::SetRaw(const std::string& name, DWORD type, const std::vector<BYTE>& data,
+                              const std::string& subKey) const {
+  Store(name, subKey, [&](HKEY key) {
+    return RegSetValueExA(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+  });
 }
 
 void TRegistryScratch::SetDword(const std::string& name, uint32_t value,
@@ -74,16 +81,12 @@ TRegistryScratch::TRawValue TRegistryScratch::GetRaw(const std::string& name,
 
 void TRegistryScratch::SetText(const std::string& name, const std::wstring& text,
                                const std::string& subKey) const {
-  HKEY key = nullptr;
-  if (RegCreateKeyExA(root_, Full(subKey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS)
-    throw std::runtime_error("cannot create " + Full(subKey));
   const std::wstring wideName(name.begin(), name.end());  // names are ASCII
   const std::vector<BYTE> data = WideBytes(text);
-  const LSTATUS status = RegSetValueExW(key, wideName.c_str(), 0, REG_SZ, data.data(),
-                                        static_cast<DWORD>(data.size()));
-  RegCloseKey(key);
-  if (status != ERROR_SUCCESS) throw std::runtime_error("cannot set " + name);
+  Store(name, subKey, [&](HKEY key) {
+    return RegSetValueExW(key, wideName.c_str(), 0, REG_SZ, data.data(),
+                          static_cast<DWORD>(data.size()));
+  });
 }
 
 TRegistryScratch::TRawValue TRegistryScratch::GetRawWide(const std::string& name,

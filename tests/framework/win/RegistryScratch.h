@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ class TRegistryScratch {
 
  private:
   std::string Full(const std::string& subKey) const;
+  // Creates Path()\subKey when missing and runs set on it; throws when either fails.
+  void Store(const std::string& name, const std::string& subKey,
+             const std::function<LSTATUS(HKEY)>& set) const;
 
   HKEY root_;
   std::string path_;

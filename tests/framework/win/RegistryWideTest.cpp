@@ -7,6 +7,7 @@
 
 #include "framework/core/SysUtils.h"
 #include "framework/win/Registry.h"
+#include "tests/framework/win/RegistryError.h"
 #include "tests/framework/win/RegistryRecorder.h"
 #include "tests/framework/win/RegistryScratch.h"
 
@@ -14,16 +15,6 @@ namespace {
 
 // Hebrew and Cyrillic letters: no one ANSI code page holds both.
 const std::wstring kForeign = L"C:\\\u05D3\u05D5\u05E8\\\u041F\u0443\u0442\u044C\\a.exe";
-
-template <typename Body>
-std::string RegistryError(Body body) {
-  try {
-    body();
-  } catch (const ERegistryException& error) {
-    return error.Message();
-  }
-  return std::string();
-}
 
 class RegistryWideTest : public testing::Test {
  protected:
@@ -99,8 +90,7 @@ TEST_F(RegistryWideTest, WideCallsGoThroughTheCallTable) {
   EXPECT_EQ("Failed to set data for 'Path'",
             RegistryError([&] { fresh.WriteWideString("Path", L"y"); }));
   recorder.Fail(TRegistryOp::QueryValue, "Path", ERROR_MORE_DATA, 1);
-  EXPECT_EQ("Failed to get data for 'Path'",
-            RegistryError([&] { fresh.ReadWideString("Path"); }));
+  EXPECT_EQ("Failed to get data for 'Path'", RegistryError([&] { fresh.ReadWideString("Path"); }));
 }
 
 TEST_F(RegistryWideTest, LastErrorTellsWhyAnOpenFailed) {
