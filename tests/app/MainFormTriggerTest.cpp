@@ -9,6 +9,7 @@
 #include "app/ResumeCheck.h"
 #include "controls/check/DvCheckBox.h"
 #include "controls/common/DvLabel.h"
+#include "dialer/DorvRTL.h"
 #include "dialer/RasApi.h"
 #include "framework/win/Application.h"
 #include "tests/app/DialogWatcher.h"
@@ -155,6 +156,28 @@ TEST_F(TriggerTest, StandardAccountRunsWithoutAnErrorBox) {
   EXPECT_TRUE(scratch.GetRawWide("Dorv Internet Auto-Dialer", "UserRun").exists);
   EXPECT_FALSE(scratch.KeyExists("Settings"));
   EXPECT_FALSE(scratch.GetRaw("Dorv Internet Auto-Dialer", "Run").exists);
+}
+
+TEST_F(TriggerTest, StandardAccountIsToldWhenTheEntryForAllUsersStays) {
+  registry.DenyWriteAccess(HKEY_LOCAL_MACHINE);
+  scratch.SetDword("FirstRun", 0, "UserSettings");
+  scratch.SetText("Dorv Internet Auto-Dialer", DorvRTL::ProgramFileName(), "Run");
+  const TDialogWatcher watcher;
+  CreateAndShow();
+  TDvCheckBox& box = Get<TDvCheckBox>("AutoStartupCheckBox");
+  ASSERT_TRUE(box.Checked());
+  box.SetChecked(false);
+  PumpFor(50);
+  EXPECT_TRUE(box.Checked());
+  ASSERT_EQ(1u, watcher.Seen().size());
+  const TSeenDialog& warning = watcher.Seen()[0];
+  EXPECT_EQ(L"Dorv Internet Auto-Dialer", warning.caption);
+  EXPECT_EQ(
+      std::vector<std::wstring>{
+          L"The autorun entry for all users can only be removed by an administrator."},
+      warning.texts);
+  EXPECT_EQ(form->Handle(), warning.owner);
+  EXPECT_TRUE(scratch.GetRawWide("Dorv Internet Auto-Dialer", "Run").exists);
 }
 
 }  // namespace
