@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <utility>
 
 #include "app/IntervalHint.h"
 #include "dialer/DorvFunctions.h"
@@ -10,16 +11,17 @@
 
 namespace {
 
-// Sets a flag for its lifetime, also when an error passes through.
+// Sets a flag for its lifetime and puts the old value back, also when an error passes through.
 class TFlagScope {
  public:
-  explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~TFlagScope() { flag_ = false; }
+  explicit TFlagScope(bool& flag) : flag_(flag), previous_(std::exchange(flag, true)) {}
+  ~TFlagScope() { flag_ = previous_; }
   TFlagScope(const TFlagScope&) = delete;
   TFlagScope& operator=(const TFlagScope&) = delete;
 
  private:
   bool& flag_;
+  bool previous_;
 };
 
 }  // namespace
