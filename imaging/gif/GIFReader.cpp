@@ -140,6 +140,7 @@ void TGIFImageBase::ReadBlocks(const uint8_t* data, size_t size) {
   screenHeight_ = reader.Word();
   const uint8_t packed = reader.Byte();
   const uint8_t backgroundIndex = reader.Byte();
+  backgroundIndex_ = backgroundIndex;
   header_->aspectRatio = reader.Byte();
   header_->bitsPerPixel = static_cast<uint8_t>((packed & 7) + 1);
   header_->colorResolution = static_cast<uint8_t>(((packed >> 4) & 7) + 1);
@@ -217,7 +218,7 @@ void TDvGIFFrame::ReadFrom(TGIFByteReader& reader, const TGIFData& header, uint1
     while (!reader.AtEnd()) {
       const uint8_t length = reader.Current()[0];
       if (length >= reader.Remaining()) {  // the block reaches past the end
-        corrupt = true;
+        MarkCorrupt(TGIFCorruptKind::ckBlockPastEnd);
         reader.Skip(reader.Remaining());
         break;
       }
