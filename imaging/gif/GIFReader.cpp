@@ -86,8 +86,9 @@ void TGIFImageBase::LoadFromStream(TStream& source) {
 }
 
 void TGIFImageBase::ReadData(TStream& source) {
-  const uint32_t count = source.ReadUInt32LE();
+  // The old picture goes first, also when the count itself cannot be read.
   Reset();
+  const uint32_t count = source.ReadUInt32LE();
   // Refuse a count beyond the source before reserving memory for it.
   if (source.Size() - source.Position() < int64_t{count}) throw EReadError();
   std::vector<uint8_t> bytes(count);

@@ -3,6 +3,9 @@
 // rows.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "GifCorpus.h"
 #include "GifHostileFiles.h"
 #include "GifTestImages.h"
 #include "GiflibPeer.h"
@@ -82,6 +85,32 @@ TEST(HostileStreams, CutShortDataIsNeverReadPastItsEnd) {
   EXPECT_EQ(RowsOf(pixels), expected);
   EXPECT_EQ(FailureOf([&] { pixels.DecodeStored(item, false, false, nullptr); }),
             "Stream read error");
+}
+
+TEST(HostileStreams, FuzzSeedsHoldAFileOfEachKindOfFault) {
+  const ToleranceScope tolerant(true);
+  std::set<TGIFCorruptKind> kinds;
+  std::set<std::string> names;
+  for (const CorpusFile& seed : FuzzSeedFiles()) {
+    names.insert(seed.name);
+    TGIFImageBase image;
+    try {
+      LoadBytes(image, seed.bytes);
+    } catch (const Exception&) {
+      continue;
+    }
+    for (int i = 0; i < image.FrameCount(); ++i) {
+      image.Frame(i).Bitmap();
+      kinds.insert(image.Frame(i).corruptKind);
+    }
+  }
+  EXPECT_EQ(kinds, (std::set<TGIFCorruptKind>{
+                       TGIFCorruptKind::ckNone, TGIFCorruptKind::ckBlockPastEnd,
+                       TGIFCorruptKind::ckCodeSizeRange, TGIFCorruptKind::ckCodeBeyondTable,
+                       TGIFCorruptKind::ckEndCodeEarly, TGIFCorruptKind::ckDataExhausted}));
+  // The sound streams that decoded wrongly once are seeds too.
+  EXPECT_TRUE(names.count("hostile-no-leading-clear"));
+  EXPECT_TRUE(names.count("hostile-end-after-clear"));
 }
 
 }  // namespace

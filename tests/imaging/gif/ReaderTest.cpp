@@ -275,6 +275,20 @@ TEST(GifReader, ReadDataNeedsTheWholeCountedFile) {
   EXPECT_EQ(FailureOf([&] { image.ReadData(huge); }), "Stream read error");
 }
 
+TEST(GifReader, ReadDataResetsTheImageBeforeItsCountIsRead) {
+  CountedImage image;
+  LoadBytes(image, BannerShapedFile());
+  ASSERT_EQ(image.FrameCount(), 1);
+  const int changes = image.changes;
+  // Three bytes cannot hold the count: the old picture is gone all the same, unannounced.
+  TMemoryStream cut(Bytes{5, 0, 0});
+  EXPECT_EQ(FailureOf([&] { image.ReadData(cut); }), "Stream read error");
+  EXPECT_EQ(image.FrameCount(), 0);
+  EXPECT_EQ(image.CurrentIndex(), -1);
+  EXPECT_EQ(image.Width(), 0u);
+  EXPECT_EQ(image.changes, changes);
+}
+
 TEST(GifReader, LoadFromStreamReadsFromThePositionToTheEnd) {
   Bytes bytes = {1, 2, 3};
   const Bytes file = OneFrameFile([](GifBytes&) {});

@@ -1,5 +1,7 @@
 #include "GifHostileFiles.h"
 
+#include "GifCorpus.h"
+
 namespace {
 
 // "GIF89a", a width x height screen with a global table of 4 colours (black, red, green, blue),
@@ -72,4 +74,11 @@ std::vector<HostileGifFile> HostileGifFiles() {
        K::ckBlockPastEnd,
        readError},
   };
+}
+
+std::vector<CorpusFile> FuzzSeedFiles() {
+  std::vector<CorpusFile> seeds = MakeGifCorpus(1);
+  for (HostileGifFile& file : HostileGifFiles())
+    seeds.push_back({file.name, std::move(file.bytes), "hostile"});
+  return seeds;
 }

@@ -20,3 +20,7 @@ struct HostileGifFile {
 };
 
 std::vector<HostileGifFile> HostileGifFiles();
+
+struct CorpusFile;
+// The fuzzers' seeds: the generated corpus at scale 1, then every hostile file.
+std::vector<CorpusFile> FuzzSeedFiles();
