@@ -50,21 +50,6 @@ class CodePacker {
     count_ &= 7;
   }
 
-  // Puts the code when `put`, else nothing, without a branch.
-  void PutIf(uint32_t code, uint32_t codeSize, bool put) {
-    const uint32_t keep = 0u - static_cast<uint32_t>(put);
-    pending_ |= uint64_t{code & keep} << count_;
-    count_ += codeSize & keep;
-    uint64_t little = pending_;
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-    little = __builtin_bswap64(little);
-#endif
-    std::memcpy(out_, &little, 8);
-    out_ += count_ >> 3;
-    pending_ >>= count_ & ~7u;
-    count_ &= 7;
-  }
-
   // The bytes packed so far, the last partial one included.
   size_t Finish() const {
     return static_cast<size_t>(out_ - bytes_.data()) + (count_ != 0 ? 1 : 0);
@@ -79,10 +64,9 @@ class CodePacker {
 
 // The codes assigned since the last clear, by (prefix string, next pixel). Find returns the
 // code, or 0 when the string is not there (no table code is 0: codes start above the end code),
-// and the slot where it is or would go; Settle then writes (prefix, pixel) -> code into that slot,
-// whether the code was found there or is new, so that the loop needs no branch on the outcome.
-// Two layouts, chosen by the largest pixel value: a direct table for values up to 15, a hash
-// table above. Neither changes which codes are written, only how fast they are found.
+// and the slot where it is or would go; Settle then puts a new code for (prefix, pixel) into the
+// slot that Find gave. Two layouts, chosen by the largest pixel value: a direct table for values up
+// to 15, a hash table above. Neither changes which codes are written, only how fast they are found.
 class DirectStrings {
  public:
   explicit DirectStrings(uint32_t symbolBits)
@@ -96,7 +80,6 @@ class DirectStrings {
     children_[slot] = static_cast<uint16_t>(code);
     slotOf_[code] = slot;
   }
-  void Prefetch(uint32_t, uint32_t) const {}  // small enough to stay in cache
   // Empties the slots of codes firstCode..lastCode, the only ones in use.
   void Clear(uint32_t firstCode, uint32_t lastCode) {
     for (uint32_t code = firstCode; code <= lastCode; ++code)
@@ -127,15 +110,7 @@ class HashedStrings {
   void Settle(uint32_t slot, uint32_t prefix, uint32_t pixel, uint32_t code) {
     slots_[slot] = (prefix << 8 | pixel) << 12 | code;
   }
-  // Starts loading the slot where (prefix, pixel) would be looked for.
-  void Prefetch(uint32_t prefix, uint32_t pixel) const {
-#if defined(__GNUC__)
-    __builtin_prefetch(&slots_[SlotFor(prefix << 8 | pixel)]);
-#endif
-  }
-  void Clear(uint32_t, uint32_t) {
-    std::fill(slots_.get(), slots_.get() + kSlots, kEmpty);
-  }
+  void Clear(uint32_t, uint32_t) { std::fill(slots_.get(), slots_.get() + kSlots, kEmpty); }
 
  private:
   static constexpr uint32_t kSlots = 1u << 14;
@@ -144,9 +119,7 @@ class HashedStrings {
   static constexpr uint32_t kEmpty = 0xFFFFFFFF;
 
   // Multiplicative spread of consecutive keys over the slots.
-  static uint32_t SlotFor(uint32_t key) {
-    return (key * 0x9E3779B1u) >> (32 - 14);
-  }
+  static uint32_t SlotFor(uint32_t key) { return (key * 0x9E3779B1u) >> (32 - 14); }
 
   std::unique_ptr<uint32_t[]> slots_;
 };
@@ -316,8 +289,6 @@ void EncodeRows(std::vector<uint8_t>& destination, Rows& rows, Strings& strings,
         x += step - 1;
         continue;
       }
-      // Should this look-up miss, the next one is (pixel, next pixel): start loading its slot.
-      if (x + 1 < width) strings.Prefetch(pixel, pixels[x + 1]);
       uint32_t slot;
       if (const uint32_t found = strings.Find(prefix, pixel, slot)) {
         // Only the run one longer than the table's longest is absent, so this is no run.
