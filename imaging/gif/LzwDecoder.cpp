@@ -79,11 +79,17 @@ void Report(const TGIFProgressEvent& progress, TGIFProgressStage stage, int perc
   if (progress) progress(stage, percent, message);
 }
 
-// Where a table code's string was last written, and its length (2..4096).
+// Where a code's string was last written, counted from the first pixel, and its length. A
+// literal's string is its one byte in the literal area after the frame (see the header's slack).
 struct StringPlace {
   uint32_t position;
-  uint32_t length;
+  uint32_t length;  // 1..4096
 };
+
+// The literal area: after the chunks' run-on, one byte per literal code, then room for a chunk.
+constexpr size_t kRunOn = 16;
+constexpr size_t kLiteralArea = 512;
+static_assert(kLzwOutputSlack >= kRunOn + kLiteralArea + 16, "the slack holds the literal area");
 
 // Without a progress observer the loop carries no reporting at all.
 template <bool kReport>
@@ -106,68 +112,73 @@ TGIFCorruptKind Decode(const uint8_t* data, size_t size, uint8_t* const pixels,
   const uint32_t pixelMask = (1u << colorBits) - 1;
   const uint8_t* const end = data + size;
 
-  // Uninitialised on purpose: only codes from firstFree below nextFree are ever read.
-  StringPlace strings[kTableSize];
+  // Literals and table strings are read alike: codes below the clear code point at their byte
+  // in the literal area. Entries from firstFree below nextFree are written before they are read;
+  // the rest stay uninitialised on purpose. The extra entry takes what a full table would add.
+  const uint32_t literalBase = static_cast<uint32_t>(pixelCount + kRunOn);
+  StringPlace strings[kTableSize + 1];
+  for (uint32_t literal = 0; literal < clearCode; ++literal) {
+    pixels[literalBase + literal] = static_cast<uint8_t>(literal & pixelMask);
+    strings[literal] = StringPlace{literalBase + literal, 1};
+  }
 
   BitSource source{data + 1, data + 1, 0, 0};
   uint32_t codeSize = minimumSize + 1;  // 3..12
   uint32_t nextFree = firstFree;        // ..4096; 4096 means the table is full
   bool haveOld = false;                 // false at the start and after a clear
-  size_t oldPosition = 0;               // where the previous code's string was written
+  uint32_t oldPosition = 0;             // where the previous code's string was written
   uint32_t oldLength = 0;
   size_t at = 0;  // next pixel, 0..pixelCount
 
   while (at < pixelCount) {
-    if (source.count < codeSize) {
-      if (DV_LIKELY(source.blockEnd - source.next >= 8)) {
-        // Whole bytes up to 56..63 bits; the bits loaded above `count` are the block's next ones,
-        // so the next refill ORs identical values over them.
-        source.bits |= Load64LE(source.next) << source.count;
-        source.next += (63 - source.count) >> 3;
-        source.count |= 56;
-      } else {
-        source = RefillAcrossBlocks(source, end, codeSize);
-        if (source.count < codeSize) {
-          if (!tolerate) throw EReadError();
-          if (corruption == TGIFCorruptKind::ckNone) corruption = TGIFCorruptKind::ckDataExhausted;
-          break;
-        }
+    if (DV_LIKELY(source.blockEnd - source.next >= 8)) {
+      // Whole bytes up to 56..63 bits; the bits loaded above `count` are the block's next ones,
+      // so the next refill ORs identical values over them.
+      source.bits |= Load64LE(source.next) << source.count;
+      source.next += (63 - source.count) >> 3;
+      source.count |= 56;
+    } else if (source.count < codeSize) {
+      source = RefillAcrossBlocks(source, end, codeSize);
+      if (source.count < codeSize) {
+        if (!tolerate) throw EReadError();
+        if (corruption == TGIFCorruptKind::ckNone) corruption = TGIFCorruptKind::ckDataExhausted;
+        break;
       }
     }
     const uint32_t code = static_cast<uint32_t>(source.bits) & ((1u << codeSize) - 1);
     source.bits >>= codeSize;
     source.count -= codeSize;
 
-    if (code == clearCode) {
-      codeSize = minimumSize + 1;
-      nextFree = firstFree;
-      haveOld = false;
-      continue;  // reported with the code after it, as one step
-    }
-    if (code == endCode) {
-      // The loop runs only while pixels remain, so this end is early.
-      if (!tolerate) ThrowGIFError(gifmsg::kCorruptData);
-      if (corruption == TGIFCorruptKind::ckNone) corruption = TGIFCorruptKind::ckEndCodeEarly;
-      break;
-    }
-    if (clamped && haveOld) break;
-
     uint8_t* const to = pixels + at;
     const size_t room = pixelCount - at;  // at least 1
     uint32_t length;
-    if (code < clearCode) {
-      *to = static_cast<uint8_t>(code & pixelMask);
-      length = 1;
-    } else if (code < nextFree) {
-      // Table codes exist only after a first code (nextFree is firstFree at a start or clear).
+    if (DV_LIKELY(code - clearCode >= 2 && code < nextFree && haveOld && !clamped)) {
+      // A literal or a table string, with a string before it: the common case, one path.
       const StringPlace place = strings[code];
       length = place.length;
-      // The string lies wholly before `at`, and the slack takes the chunks' run-on.
+      // The string lies wholly before `at` (or in the literal area), and the slack takes the
+      // chunks' run-on.
       if (DV_LIKELY(length <= room)) {
         CopyEarlierString(to, pixels + place.position, length);
       } else {
         std::memcpy(to, pixels + place.position, room);
       }
+    } else if (code == clearCode) {
+      codeSize = minimumSize + 1;
+      nextFree = firstFree;
+      haveOld = false;
+      continue;  // reported with the code after it, as one step
+    } else if (code == endCode) {
+      // The loop runs only while pixels remain, so this end is early.
+      if (!tolerate) ThrowGIFError(gifmsg::kCorruptData);
+      if (corruption == TGIFCorruptKind::ckNone) corruption = TGIFCorruptKind::ckEndCodeEarly;
+      break;
+    } else if (clamped && haveOld) {
+      break;
+    } else if (!haveOld && code < clearCode) {
+      // The first code after the start or a clear: a literal, which adds no table entry.
+      *to = pixels[literalBase + code];
+      length = 1;
     } else if (code == nextFree && haveOld) {
       // The string not yet in the table: the previous string and its own first pixel. The
       // previous string ends right at `to`.
@@ -182,17 +193,20 @@ TGIFCorruptKind Decode(const uint8_t* data, size_t size, uint8_t* const pixels,
           to[i] = from[i];
       }
     } else {
+      // Above the next free code, or a table code with no string before it.
       if (!tolerate) ThrowGIFError(gifmsg::kCorruptData);
       if (corruption == TGIFCorruptKind::ckNone) corruption = TGIFCorruptKind::ckCodeBeyondTable;
       break;
     }
-    if (haveOld && nextFree < kTableSize) {
-      // The previous string plus this one's first pixel, which follows it in the output.
-      strings[nextFree] = StringPlace{static_cast<uint32_t>(oldPosition), oldLength + 1};
-      if (++nextFree == (1u << codeSize) && codeSize < kMaxCodeSize) ++codeSize;
+    if (haveOld) {
+      // The previous string plus this one's first pixel, which follows it in the output. A full
+      // table writes into the extra entry and stays full.
+      strings[nextFree] = StringPlace{oldPosition, oldLength + 1};
+      nextFree += nextFree < kTableSize ? 1 : 0;
+      if (nextFree == (1u << codeSize) && codeSize < kMaxCodeSize) ++codeSize;
     }
     haveOld = true;
-    oldPosition = at;
+    oldPosition = static_cast<uint32_t>(at);
     oldLength = length;
     at += std::min<size_t>(length, room);
     if constexpr (kReport)

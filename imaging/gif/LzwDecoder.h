@@ -7,9 +7,10 @@
 
 #include "imaging/gif/GIFTypes.h"
 
-// Bytes the pixel buffer must have after the frame's last pixel: strings are copied in 16-byte
-// chunks that may run on past their end.
-inline constexpr size_t kLzwOutputSlack = 32;
+// Bytes the pixel buffer must have after the frame's last pixel, for the decoder's own use:
+// strings are copied in 16-byte chunks that may run on past their end, and the literal codes'
+// bytes are kept there, so that a literal is copied like any other string.
+inline constexpr size_t kLzwOutputSlack = 16 + 512 + 16;
 
 // Decodes `data` (minimum code size byte, then sub-blocks) into pixels[0..pixelCount), rows as
 // stored (interlaced frames in pass order), each value masked to colorBits (1..8, the frame's
