@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "GifCorpus.h"
+#include "GifTestFiles.h"
 #include "imaging/gif/FrameDib.h"
 #include "imaging/gif/GIFFramePixels.h"
 #include "imaging/gif/GIFImageBase.h"
@@ -139,8 +140,7 @@ std::vector<EncodeJob> MakeEncodeJobs(const std::vector<uint8_t>& file) {
     EncodeJob job;
     job.width = pixels.Width();
     job.height = pixels.Height();
-    for (uint32_t y = 0; y < job.height; ++y)
-      job.indices.insert(job.indices.end(), pixels.Row(y), pixels.Row(y) + job.width);
+    job.indices = IndexRows(pixels);
     const TGIFColorTable& colors = frame.Item().colors;
     job.palette.assign(colors.entries.begin(), colors.entries.begin() + colors.count);
     jobs.push_back(std::move(job));

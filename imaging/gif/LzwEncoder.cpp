@@ -1,6 +1,7 @@
 #include "imaging/gif/LzwEncoder.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 
@@ -180,9 +181,9 @@ inline uint32_t CountRun(const uint8_t* at, uint32_t count, uint8_t value) {
     const uint64_t differ = bytes ^ pattern;
     if (differ != 0) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-      return run + static_cast<uint32_t>(__builtin_clzll(differ) >> 3);
+      return run + static_cast<uint32_t>(std::countl_zero(differ) >> 3);
 #else
-      return run + static_cast<uint32_t>(__builtin_ctzll(differ) >> 3);
+      return run + static_cast<uint32_t>(std::countr_zero(differ) >> 3);
 #endif
     }
     run += 8;

@@ -11,13 +11,6 @@
 
 namespace {
 
-std::vector<uint8_t> RowsOf(const TGIFFramePixels& pixels) {
-  std::vector<uint8_t> indices;
-  for (uint32_t y = 0; y < pixels.Height(); ++y)
-    indices.insert(indices.end(), pixels.Row(y), pixels.Row(y) + pixels.Width());
-  return indices;
-}
-
 TEST(FramePixels, RowsOfEveryCorpusFrameEqualGiflibsIndices) {
   TGIFFramePixels pixels;  // one object for every frame: smaller frames reuse its buffer
   for (const CorpusFile& file : MakeGifCorpus()) {
@@ -33,7 +26,7 @@ TEST(FramePixels, RowsOfEveryCorpusFrameEqualGiflibsIndices) {
       EXPECT_EQ(frame.DecodePixels(pixels), TGIFCorruptKind::ckNone);
       EXPECT_EQ(pixels.Width(), static_cast<uint32_t>(peer.frames[i].width));
       EXPECT_EQ(pixels.Height(), static_cast<uint32_t>(peer.frames[i].height));
-      EXPECT_EQ(RowsOf(pixels), peer.frames[i].indices) << "frame " << i;
+      EXPECT_EQ(IndexRows(pixels), peer.frames[i].indices) << "frame " << i;
       EXPECT_FALSE(frame.HasBitmap());  // no bitmap is made on the way
     }
   }

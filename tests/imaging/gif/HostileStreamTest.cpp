@@ -13,13 +13,6 @@
 
 namespace {
 
-std::vector<uint8_t> RowsOf(const TGIFFramePixels& pixels) {
-  std::vector<uint8_t> indices;
-  for (uint32_t y = 0; y < pixels.Height(); ++y)
-    indices.insert(indices.end(), pixels.Row(y), pixels.Row(y) + pixels.Width());
-  return indices;
-}
-
 TEST(HostileStreams, ToleratedFaultsKeepTheGoodPixelsAndNameTheFault) {
   const ToleranceScope tolerant(true);
   for (const HostileGifFile& file : HostileGifFiles()) {
@@ -36,7 +29,7 @@ TEST(HostileStreams, ToleratedFaultsKeepTheGoodPixelsAndNameTheFault) {
     undecoded.LoadFromBytes(file.bytes.data(), file.bytes.size(), false);
     TGIFFramePixels pixels;
     const TGIFCorruptKind decodedKind = undecoded.Frame(0).DecodePixels(pixels);
-    EXPECT_EQ(RowsOf(pixels), file.indices);
+    EXPECT_EQ(IndexRows(pixels), file.indices);
     EXPECT_EQ(undecoded.Frame(0).corruptKind, file.kind);
     // A fault the reader found stays the frame's kind whatever decoding finds next.
     if (file.kind != TGIFCorruptKind::ckBlockPastEnd) EXPECT_EQ(decodedKind, file.kind);
@@ -82,7 +75,7 @@ TEST(HostileStreams, CutShortDataIsNeverReadPastItsEnd) {
   std::vector<uint8_t> expected(300, 0);
   expected[0] = 1;
   expected[1] = 2;
-  EXPECT_EQ(RowsOf(pixels), expected);
+  EXPECT_EQ(IndexRows(pixels), expected);
   EXPECT_EQ(FailureOf([&] { pixels.DecodeStored(item, false, false, nullptr); }),
             "Stream read error");
 }
