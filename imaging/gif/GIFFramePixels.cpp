@@ -34,6 +34,7 @@ TGIFCorruptKind TGIFFramePixels::DecodeStored(const TGIFItem& item, bool interla
                                               const TGIFProgressEvent& progress) {
   width_ = 0;
   height_ = 0;
+  if (item.encoded.empty()) return TGIFCorruptKind::ckNone;  // nothing stored, nothing to show
   const uint32_t width = static_cast<uint32_t>(std::max(item.width, 0));
   const uint32_t height = static_cast<uint32_t>(std::max(item.height, 0));
   CheckedPixelBufferSize(width, height, 8);  // the limit only: byte rows are not padded

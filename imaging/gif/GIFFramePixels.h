@@ -27,8 +27,9 @@ class TGIFFramePixels {
 
   // Decodes the item's stored data (see DecodeLzwIndices for faults and failures). Rows stored in
   // interlaced passes are put in image order when `interlaced` is set. Fails with EOutOfMemory
-  // before allocating when width x height passes kMaxPixelBufferBytes. On a failure the object
-  // is empty.
+  // before allocating when width x height passes kMaxPixelBufferBytes. On a failure, and for an
+  // item without stored data (a frame made from a bitmap and not yet written), the object is
+  // empty.
   TGIFCorruptKind DecodeStored(const TGIFItem& item, bool interlaced, bool tolerate,
                                const TGIFProgressEvent& progress);
 

@@ -49,6 +49,16 @@ TEST(FramePixels, RowsAreCheckedAndCopiedIntoTheCallersBuffer) {
   EXPECT_EQ(FailureOf([&] { pixels.CopyRow(7, row); }), "List index out of bounds (7)");
 }
 
+TEST(FramePixels, AFrameWithoutStoredDataGivesNoRows) {
+  TGIFImageBase image;
+  image.AddFrame(*TGIFMemoryBitmap::FromIndices(3, 2, 8, GreyRamp(256), {1, 2, 3, 4, 5, 6}));
+  TGIFFramePixels pixels;
+  EXPECT_EQ(image.Frame(0).DecodePixels(pixels), TGIFCorruptKind::ckNone);
+  EXPECT_EQ(pixels.Width(), 0u);
+  EXPECT_EQ(pixels.Height(), 0u);
+  EXPECT_FALSE(image.Frame(0).corrupt);
+}
+
 TEST(FramePixels, HugeFrameIsRefusedBeforeAllocatingAndLeavesTheObjectEmpty) {
   TGIFItem item;
   item.encoded = {8, 0};
