@@ -222,7 +222,7 @@ double Mps(uint64_t pixels, double seconds) {
 }
 
 void PrintRow(const char* name, uint64_t pixels, const Pair& decode, const Pair& encode) {
-  std::printf("%-26s %9llu | %8.1f %8.1f %5.2fx | %7.1f %7.1f %5.2fx\n", name,
+  std::printf("%-34s %9llu | %8.1f %8.1f %5.2fx | %7.1f %7.1f %5.2fx\n", name,
               static_cast<unsigned long long>(pixels), Mps(pixels, decode.ours),
               Mps(pixels, decode.giflib), decode.Ratio(), Mps(pixels, encode.ours),
               Mps(pixels, encode.giflib), encode.Ratio());
@@ -247,7 +247,7 @@ int main(int argc, char** argv) {
       "GIF codec benchmark: corpus scale %u, %zu files, %.2f s per measurement in %d rounds\n"
       "figures in million pixels per second; ratio = ours / giflib (above 1: ours is faster)\n\n",
       scale, corpus.size(), seconds, rounds);
-  std::printf("%-26s %9s | %8s %8s %6s | %7s %7s %6s\n", "file (kind)", "pixels", "dec ours",
+  std::printf("%-34s %9s | %8s %8s %6s | %7s %7s %6s\n", "file (kind)", "pixels", "dec ours",
               "giflib", "ratio", "enc ours", "giflib", "ratio");
   std::map<std::string, Totals> kinds;
   Totals all;
@@ -272,7 +272,7 @@ int main(int argc, char** argv) {
   std::printf("\nper kind (each file once; worst file in brackets):\n");
   for (const auto& [kind, totals] : kinds) {
     PrintRow(kind.c_str(), totals.pixels, totals.decode, totals.encode);
-    std::printf("%-26s %9s | %24s(%.2fx) | %22s(%.2fx)\n", "", "", "", totals.worstDecode, "",
+    std::printf("%-34s %9s | %24s(%.2fx) | %22s(%.2fx)\n", "", "", "", totals.worstDecode, "",
                 totals.worstEncode);
   }
   PrintRow("whole corpus", all.pixels, all.decode, all.encode);

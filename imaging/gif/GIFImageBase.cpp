@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "framework/core/SysUtils.h"
-
 #include "imaging/gif/GIFMemoryBitmap.h"
 
 TGIFImageBase::TGIFImageBase() : header_(std::make_shared<TGIFData>()) {}
