@@ -26,7 +26,7 @@ const uint8_t* TGIFFramePixels::Row(uint32_t y) const {
 size_t TGIFFramePixels::CopyRow(uint32_t y, std::span<uint8_t> destination) const {
   const uint8_t* row = Row(y);
   const size_t count = std::min<size_t>(width_, destination.size());
-  std::memcpy(destination.data(), row, count);
+  if (count != 0) std::memcpy(destination.data(), row, count);  // an empty span may have no data
   return count;
 }
 

@@ -168,6 +168,22 @@ TEST(GifReader, ZeroDescriptorSizeTakesTheLogicalScreen) {
   EXPECT_EQ(image.Width(), 20u);
 }
 
+TEST(GifReader, FrameOfNoColumnsDecodesToAPictureOfNoPixels) {
+  // Descriptor width 0 on a screen of width 0: one row of nothing.
+  GifBytes file;
+  file.Header("GIF89a", 0, 1, 0x81).Colors(GreyRamp(4));
+  file.Image(0, 0, 0, 1, 0, {2, 2, 0x8C, 0x0A, 0}).Trailer();
+  TGIFImageBase image;
+  LoadBytes(image, file.Get());
+  ASSERT_EQ(image.FrameCount(), 1);
+  EXPECT_EQ(image.Frame(0).Width(), 0u);
+  EXPECT_FALSE(image.Frame(0).corrupt);
+  TGIFFramePixels pixels;
+  image.Frame(0).DecodePixels(pixels);
+  EXPECT_EQ(pixels.Height(), 1u);
+  EXPECT_EQ(pixels.CopyRow(0, {}), 0u);
+}
+
 TEST(GifReader, LocalTableReplacesTheGlobalOne) {
   GifBytes file = ScreenWithTable(4, 1, 8);
   std::vector<TGIFRgb> local = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}};
