@@ -78,7 +78,7 @@ class SoakTest : public MainFormTest {
       const TRegistryScratch::TRawValue value = scratch.GetRaw(name, "Settings");
       text += std::string(text.empty() ? "" : ", ") + name + " ";
       if (!value.exists || value.type != REG_DWORD || value.data.size() != 4) {
-        text += "bad";
+        text += value.exists ? "malformed" : "missing";
         continue;
       }
       text += std::to_string(static_cast<int32_t>(value.data[0] | value.data[1] << 8 |
@@ -173,13 +173,19 @@ TEST_F(SoakTest, TicksLeaveTheHandlesTheMemoryAndTheSettingsAsTheyWere) {
       << "from " << settled.privateBytes << " at tick " << settled.tick;
 }
 
-// The measure itself: committed memory shows, and goes again when it is released.
+// The measure itself: committed memory shows, from the system and from the heap, and goes again
+// when it is released.
 TEST(PrivateMemory, CommittedBlocksCountUntilReleased) {
   const uint64_t before = PrivateBytes();
   void* block = VirtualAlloc(nullptr, 4 << 20, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   ASSERT_NE(block, nullptr);
   EXPECT_GE(PrivateBytes(), before + (4 << 20));
   VirtualFree(block, 0, MEM_RELEASE);
+  EXPECT_LT(PrivateBytes(), before + (1 << 20));
+  {
+    const std::vector<char> heapBlock(8 << 20, 1);
+    EXPECT_GE(PrivateBytes(), before + (8 << 20));
+  }
   EXPECT_LT(PrivateBytes(), before + (1 << 20));
 }
 
