@@ -114,6 +114,7 @@ void TCustomForm::WindowStyles(DWORD& style, DWORD& exStyle) const {
 void TCustomForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   WindowStyles(params.style, params.exStyle);
+  params.exStyle |= BiDiExStyle();
   params.wndParent = Application().Handle();
   if (position_ == poDefault || position_ == poDefaultPosOnly) {
     params.x = CW_USEDEFAULT;
