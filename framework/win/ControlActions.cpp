@@ -52,12 +52,8 @@ void TControl::SetAction(TBasicAction* action) {
     actionLink_.reset();
     return;
   }
-  if (actionLink_ == nullptr) {
-    actionLink_ = CreateActionLink();
-    actionLink_->OnChange = [this](TObject* sender) {
-      if (sender != nullptr && sender == Action()) ActionChange(sender, false);
-    };
-  }
+  // Later changes reach the control through the link's setters, each under its linked rule.
+  if (actionLink_ == nullptr) actionLink_ = CreateActionLink();
   actionLink_->SetAction(action);
   action->FreeNotification(this);
   ActionChange(action, action->IsLoading());

@@ -67,6 +67,8 @@ const TClassInfo& TControl::StaticClassInfo() {
                   &CursorIdents());
         b.String("Hint", &TControl::Hint, &TControl::SetHint, std::string(),
                  [](const TControl& c) { return c.StoresHint(); });
+        b.Enum("HelpType", &TControl::HelpType, &TControl::SetHelpType, HelpTypeNames(), htContext);
+        b.String("HelpKeyword", &TControl::HelpKeyword, &TControl::SetHelpKeyword, std::string());
         b.Integer("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext, 0);
         b.Integer("Tag", &TControl::Tag, &TControl::SetTag, 0);
       });

@@ -1,7 +1,8 @@
 // The common control properties, declared once: a control class publishes the ones it shows in
 // form data with one line in its class information:
 //   PublishControlProperties(b, {"Align", "Anchors", "Color", "Font", "OnClick", ...});
-// Left, Top, Width, Height, Cursor, Hint, HelpContext and Tag are published by TControl itself.
+// Left, Top, Width, Height, Cursor, Hint, HelpType, HelpKeyword, HelpContext and Tag are
+// published by TControl itself.
 // Values that follow the control's action (Caption, Enabled, Visible) are not stored while they
 // do.
 #pragma once
@@ -49,10 +50,7 @@ void PublishControlProperty(TPropertyBuilder<C>& b, std::string_view name) {
     b.Enum("DragKind", &TControl::DragKind, &TControl::SetDragKind, DragKindNames(), dkDrag);
   } else if (name == "DragMode") {
     b.Enum("DragMode", &TControl::DragMode, &TControl::SetDragMode, DragModeNames(), dmManual);
-  } else if (name == "HelpKeyword") {
-    b.String("HelpKeyword", &TControl::HelpKeyword, &TControl::SetHelpKeyword, std::string());
-  } else if (name == "HelpType") {
-    b.Enum("HelpType", &TControl::HelpType, &TControl::SetHelpType, HelpTypeNames(), htContext);
+
   } else if (name == "Color") {
     b.Integer(
         "Color", &TControl::Color, &TControl::SetColor, std::nullopt,

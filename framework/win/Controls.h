@@ -335,8 +335,8 @@ class TControl : public TComponent {
   void ControlStateExclude(TControlState flags) { controlState_ &= ~flags; }
   // The control's action link; controls with more to follow (a check state) make their own.
   virtual std::unique_ptr<TControlActionLink> CreateActionLink();
-  // Takes the action's values; with checkDefaults (the action is still loading) only into the
-  // properties that still hold their defaults.
+  // Takes the action's values when it is assigned; with checkDefaults (the action is still
+  // loading) only into the properties that still hold their defaults.
   virtual void ActionChange(TObject* sender, bool checkDefaults);
 
   // The drag events, raised by the drag in progress.
