@@ -2,7 +2,6 @@
 // writer gives reads back into the same controls, and writing them again gives the same text.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "controls/edit/DvFrameController.h"
@@ -14,101 +13,31 @@
 #include "framework/win/Application.h"
 #include "framework/win/Forms.h"
 #include "framework/win/Menus.h"
+#include "tests/support/win/RoundTripForm.h"
 
 namespace {
 
-// A form with one handler of every event signature the edit controls publish.
-class TEditRoundTripFrm : public TForm {
+// The edit controls' own events besides the framework's.
+class TEditRoundTripFrm : public TRoundTripForm {
   DV_CLASS(TEditRoundTripFrm)
  public:
-  explicit TEditRoundTripFrm(TComponent* owner) : TForm(owner) {
-    RegisterMethod("Notify", this, &TEditRoundTripFrm::Notify);
-    RegisterMethod("MouseButton", this, &TEditRoundTripFrm::MouseButton);
-    RegisterMethod("MouseMove", this, &TEditRoundTripFrm::MouseMove);
-    RegisterMethod("Key", this, &TEditRoundTripFrm::Key);
-    RegisterMethod("KeyPress", this, &TEditRoundTripFrm::KeyPress);
-    RegisterMethod("ContextPopup", this, &TEditRoundTripFrm::ContextPopup);
-    RegisterMethod("Wheel", this, &TEditRoundTripFrm::Wheel);
-    RegisterMethod("DragDrop", this, &TEditRoundTripFrm::DragDrop);
-    RegisterMethod("DragOver", this, &TEditRoundTripFrm::DragOver);
-    RegisterMethod("EndDrag", this, &TEditRoundTripFrm::EndDrag);
-    RegisterMethod("StartDrag", this, &TEditRoundTripFrm::StartDrag);
-    RegisterMethod("StartDock", this, &TEditRoundTripFrm::StartDock);
+  explicit TEditRoundTripFrm(TComponent* owner) : TRoundTripForm(owner) {
     RegisterMethod("Changing", this, &TEditRoundTripFrm::Changing);
     RegisterMethod("ButtonClick", this, &TEditRoundTripFrm::ButtonClick);
   }
-  void Notify(TObject*) {}
-  void MouseButton(TObject*, TMouseButton, TShiftState, int, int) {}
-  void MouseMove(TObject*, TShiftState, int, int) {}
-  void Key(TObject*, WORD&, TShiftState) {}
-  void KeyPress(TObject*, char&) {}
-  void ContextPopup(TObject*, TPoint, bool&) {}
-  void Wheel(TObject*, TShiftState, TPoint, bool&) {}
-  void DragDrop(TObject*, TObject*, int, int) {}
-  void DragOver(TObject*, TObject*, int, int, TDragState, bool&) {}
-  void EndDrag(TObject*, TObject*, int, int) {}
-  void StartDrag(TObject*, TDragObject*&) {}
-  void StartDock(TObject*, TDragDockObject*&) {}
   void Changing(TObject*, bool&) {}
   void ButtonClick(TObject*, TSpinButtonType) {}
-  // The form writes its components without a parent (controllers, menus) after its controls.
-  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override {
-    TForm::GetChildren(proc, root);
-    for (int i = 0; i < ComponentCount(); ++i)
-      if (!Components(i)->HasParent()) proc(Components(i));
-  }
 };
 
 }  // namespace
 
 const TClassInfo& TEditRoundTripFrm::StaticClassInfo() {
-  static const TClassInfo info = DefineClassInfo<TEditRoundTripFrm, TForm>("TEditRoundTripFrm");
+  static const TClassInfo info =
+      DefineClassInfo<TEditRoundTripFrm, TRoundTripForm>("TEditRoundTripFrm");
   return info;
 }
 
 namespace {
-
-// A 4 x 2 bitmap of two 2 x 2 cells, stored as "Data": byte count, then the bitmap file.
-const char kGlyphData[] =
-    "{\n"
-    "      4E000000424D4E00000000000000360000002800000004000000020000000100\n"
-    "      18000000000018000000000000000000000000000000000000000000FF0000FF\n"
-    "      00FF0000FF00FF0000FF000000FFFF00FFFF}";
-
-std::string Form(const std::string& objects) {
-  return "object EditRoundTripFrm: TEditRoundTripFrm\n"
-         "  Left = 100\n"
-         "  Top = 100\n"
-         "  BorderStyle = bsSingle\n"
-         "  Caption = 'Edit controls'\n"
-         "  ClientHeight = 177\n"
-         "  ClientWidth = 286\n"
-         "  Color = clBtnFace\n"
-         "  Font.Charset = DEFAULT_CHARSET\n"
-         "  Font.Color = clWindowText\n"
-         "  Font.Height = -11\n"
-         "  Font.Name = 'MS Shell Dlg 2'\n"
-         "  Font.Style = []\n" +
-         objects + "end\n";
-}
-
-// The form's components: its text from the first "object" inside it to its own "end".
-std::string Objects(const std::string& text) {
-  const size_t begin = text.find("\n  object ") + 1;
-  return text.substr(begin, text.size() - begin - std::string("end\n").size());
-}
-
-// Every published property of the class appears in text (as "Name =" or "Name.").
-void ExpectEveryPropertyIn(const TClassInfo& info, const std::string& text,
-                           const std::set<std::string>& notStored = {}) {
-  for (const TPropInfo* property : info.Properties()) {
-    const std::string& name = property->Name();
-    if (name == "Name" || notStored.count(name) != 0) continue;
-    const bool found = text.find(" " + name + " = ") != std::string::npos ||
-                       text.find(" " + name + ".") != std::string::npos;
-    EXPECT_TRUE(found) << info.Name() << "." << name << " is not in the form data";
-  }
-}
 
 class EditFormRoundTripTest : public testing::Test {
  protected:
@@ -118,19 +47,8 @@ class EditFormRoundTripTest : public testing::Test {
     RegisterEditControls();
     RegisterActionClasses();
   }
-  // Reads text into a new form and gives what the writer writes back.
-  static std::string RoundTrip(const std::string& text) {
-    auto& form = TComponent::Create<TEditRoundTripFrm>(Application());
-    std::string written;
-    try {
-      form.ReadFormDefinition(text);
-      written = FormWriter::WriteRoot(form);
-    } catch (...) {
-      TComponent::Destroy(form);
-      throw;
-    }
-    TComponent::Destroy(form);
-    return written;
+  static std::string RoundTrip(const std::string& objects) {
+    return RoundTripObjects<TEditRoundTripFrm>(objects);
   }
 };
 
@@ -275,9 +193,9 @@ TEST_F(EditFormRoundTripTest, SpinEditsWithEveryPropertySetReadBackUnchanged) {
       "  object EditMenu: TPopupMenu\n"
       "  end\n";
   const std::string objects = framed + controlled + others;
-  const std::string written = RoundTrip(Form(objects));
-  EXPECT_EQ(Objects(written), objects);
-  EXPECT_EQ(Objects(RoundTrip(written)), objects);
+  const std::string written = RoundTrip(objects);
+  EXPECT_EQ(written, objects);
+  EXPECT_EQ(RoundTrip(written), objects);
   ExpectEveryPropertyIn(TDvSpinEdit::StaticClassInfo(), framed + controlled);
 }
 
@@ -394,9 +312,9 @@ TEST_F(EditFormRoundTripTest, ASpinButtonPairAndAControlButtonWithEveryPropertyS
       "    Hint = 'One step'\n"
       "  end\n";
   const std::string objects = focus + pair + button + others;
-  const std::string written = RoundTrip(Form(objects));
-  EXPECT_EQ(Objects(written), objects);
-  EXPECT_EQ(Objects(RoundTrip(written)), objects);
+  const std::string written = RoundTrip(objects);
+  EXPECT_EQ(written, objects);
+  EXPECT_EQ(RoundTrip(written), objects);
   ExpectEveryPropertyIn(TDvSpinButtons::StaticClassInfo(), pair);
   ExpectEveryPropertyIn(TDvControlButton::StaticClassInfo(), button);
 }
