@@ -5,6 +5,7 @@
 
 #include "framework/core/FormReader.h"
 #include "framework/win/Application.h"
+#include "framework/win/Menu.h"
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   SetVisibleFlag(false);
@@ -164,6 +165,13 @@ void TCustomForm::ChangeBounds(int left, int top, int width, int height) {
     if (height != height_) clientHeightRequest_ = -1;
   }
   TWinControl::ChangeBounds(left, top, width, height);
+}
+
+void TCustomForm::BiDiModeChanged() {
+  TWinControl::BiDiModeChanged();
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* menu = dynamic_cast<TMenu*>(Components(i)); menu != nullptr && menu->ParentBiDiMode())
+      menu->MenuChanged(nullptr, true);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {

@@ -121,6 +121,8 @@ class TCustomForm : public TWinControl {
   TNotifyEvent OnDeactivate;
 
  protected:
+  // The form's menus that take its reading order follow it.
+  void BiDiModeChanged() override;
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   TSize ClientSizeWithoutHandle() const override;
