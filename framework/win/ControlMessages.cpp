@@ -155,7 +155,11 @@ void TControl::HandleMouseButton(TMessage& message, TMouseButton button, bool do
     }
     if (doubleClick) shift |= ssDouble;
     MouseDown(button, shift, x, y);
-    if (button == mbLeft && !doubleClick && dragMode_ == dmAutomatic && Enabled()) BeginDrag(false);
+    if (button == mbLeft && !doubleClick && dragMode_ == dmAutomatic && Enabled()) {
+      // The drag distance counts from where the button went down.
+      const TPoint pressedAt = ClientToScreen({x, y});
+      TDragSession::Begin(*this, false, -1, &pressedAt);
+    }
     return;
   }
   if (button == mbLeft) {

@@ -79,12 +79,15 @@ bool TDragSession::Active(const TControl* source) {
   return state != nullptr && (source == nullptr || state->source == source);
 }
 
-void TDragSession::Begin(TControl& source, bool immediate, int threshold) {
+void TDragSession::Begin(TControl& source, bool immediate, int threshold, const TPoint* start) {
   if (Current() != nullptr) return;
   auto state = std::make_unique<DragState>();
   state->source = &source;
   state->kind = source.DragKind();
-  GetCursorPos(&state->start);
+  if (start != nullptr)
+    state->start = {start->X, start->Y};
+  else
+    GetCursorPos(&state->start);
   state->thresholdX = threshold >= 0 ? threshold : GetSystemMetrics(SM_CXDRAG);
   state->thresholdY = threshold >= 0 ? threshold : GetSystemMetrics(SM_CYDRAG);
   Current() = std::move(state);

@@ -14,8 +14,9 @@ class TControl;
 
 class TDragSession {
  public:
-  // Starts a drag of source (nothing while another drag is pending or going on).
-  static void Begin(TControl& source, bool immediate, int threshold);
+  // Starts a drag of source (nothing while another drag is pending or going on); the drag
+  // distance counts from start (a screen point), from the cursor without one.
+  static void Begin(TControl& source, bool immediate, int threshold, const TPoint* start = nullptr);
   // Ends the drag: dropped where the mouse is (drop) or cancelled. Nothing without a drag.
   static void End(bool drop);
   // A drag is pending or going on; of source (when given).
