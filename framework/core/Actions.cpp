@@ -72,53 +72,39 @@ void TBasicAction::Change() {
 
 TCustomAction::TCustomAction(TComponent* owner) : TBasicAction(owner) {}
 
-template <class F>
-void TCustomAction::TellLinks(F&& tell) {
+template <class T, class Tell>
+void TCustomAction::ChangeValue(T& field, const T& value, Tell&& tell) {
+  if (value == field) return;
+  // The links hear first, while the action still holds the old value.
   const std::vector<TBasicActionLink*> links = Clients();
   for (TBasicActionLink* link : links)
     if (auto* actionLink = dynamic_cast<TActionLink*>(link)) tell(*actionLink);
+  field = value;
+  Change();
 }
 
 void TCustomAction::SetCaption(const std::string& value) {
-  if (value == caption_) return;
-  TellLinks([&](TActionLink& link) { link.SetCaption(value); });
-  caption_ = value;
-  Change();
+  ChangeValue(caption_, value, [&](TActionLink& link) { link.SetCaption(value); });
 }
 
 void TCustomAction::SetChecked(bool value) {
-  if (value == checked_) return;
-  TellLinks([&](TActionLink& link) { link.SetChecked(value); });
-  checked_ = value;
-  Change();
+  ChangeValue(checked_, value, [&](TActionLink& link) { link.SetChecked(value); });
 }
 
 void TCustomAction::SetEnabled(bool value) {
-  if (value == enabled_) return;
-  TellLinks([&](TActionLink& link) { link.SetEnabled(value); });
-  enabled_ = value;
-  Change();
+  ChangeValue(enabled_, value, [&](TActionLink& link) { link.SetEnabled(value); });
 }
 
 void TCustomAction::SetHint(const std::string& value) {
-  if (value == hint_) return;
-  TellLinks([&](TActionLink& link) { link.SetHint(value); });
-  hint_ = value;
-  Change();
+  ChangeValue(hint_, value, [&](TActionLink& link) { link.SetHint(value); });
 }
 
 void TCustomAction::SetImageIndex(int value) {
-  if (value == imageIndex_) return;
-  TellLinks([&](TActionLink& link) { link.SetImageIndex(value); });
-  imageIndex_ = value;
-  Change();
+  ChangeValue(imageIndex_, value, [&](TActionLink& link) { link.SetImageIndex(value); });
 }
 
 void TCustomAction::SetVisible(bool value) {
-  if (value == visible_) return;
-  TellLinks([&](TActionLink& link) { link.SetVisible(value); });
-  visible_ = value;
-  Change();
+  ChangeValue(visible_, value, [&](TActionLink& link) { link.SetVisible(value); });
 }
 
 bool TCustomAction::Execute() {

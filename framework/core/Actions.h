@@ -71,8 +71,9 @@ class TCustomAction : public TBasicAction {
   bool Execute() override;
 
  private:
-  template <class F>
-  void TellLinks(F&& tell);
+  // Stores a new value of field: each action link is told first, then OnChange follows.
+  template <class T, class Tell>
+  void ChangeValue(T& field, const T& value, Tell&& tell);
 
   std::string caption_;
   bool checked_ = false;

@@ -57,6 +57,14 @@ void TCustomForm::Loaded() {
   if (Visible()) ShowingChanged();
 }
 
+void TCustomForm::GetChildren(const std::function<void(TComponent*)>& proc,
+                              TComponent* root) const {
+  TWinControl::GetChildren(proc, root);
+  if (root != this) return;
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (!Components(i)->HasParent()) proc(Components(i));
+}
+
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation != TOperation::opRemove) return;

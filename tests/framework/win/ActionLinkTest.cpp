@@ -31,12 +31,6 @@ class TActionTestFrm : public TForm {
   void ConnectExecute(TObject* sender) {
     runs.push_back(dynamic_cast<TBasicAction*>(sender)->ActionComponent());
   }
-  // The form writes its actions after its controls.
-  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override {
-    TForm::GetChildren(proc, root);
-    for (int i = 0; i < ComponentCount(); ++i)
-      if (!Components(i)->HasParent()) proc(Components(i));
-  }
   std::vector<TComponent*> runs;
 };
 

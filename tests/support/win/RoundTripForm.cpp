@@ -25,13 +25,6 @@ TRoundTripForm::TRoundTripForm(TComponent* owner) : TForm(owner) {
   RegisterMethod("StartDock", this, &TRoundTripForm::StartDock);
 }
 
-void TRoundTripForm::GetChildren(const std::function<void(TComponent*)>& proc,
-                                 TComponent* root) const {
-  TForm::GetChildren(proc, root);
-  for (int i = 0; i < ComponentCount(); ++i)
-    if (!Components(i)->HasParent()) proc(Components(i));
-}
-
 namespace {
 
 // The form's components: its text from the first "object" inside it to its own "end".

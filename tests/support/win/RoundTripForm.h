@@ -1,6 +1,5 @@
 // Form-data round trips of controls: a form with a handler of every event signature the
-// framework's controls publish, which also writes its components that have no parent (actions,
-// menus, controllers), and the checks the round-trip tests share.
+// framework's controls publish, and the checks the round-trip tests share.
 #pragma once
 
 #include <functional>
@@ -26,8 +25,6 @@ class TRoundTripForm : public TForm {
   void EndDrag(TObject*, TObject*, int, int) {}
   void StartDrag(TObject*, TDragObject*&) {}
   void StartDock(TObject*, TDragDockObject*&) {}
-
-  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
 };
 
 // Reads objects (the components of a form, as form-data text) into a new form of class formClass
