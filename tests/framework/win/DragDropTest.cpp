@@ -270,6 +270,39 @@ TEST_F(DragDropTest, BeginDragFromCodeEndsTheEditsOwnPressAndTheCursorIsTheSourc
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// What a start handler may supply instead of the control: the targets see it as the source and
+// it chooses the cursor.
+class TFileDragObject : public TDragObject {
+ public:
+  TCursor DragCursor(bool accepted) const override { return accepted ? crHandPoint : crNo; }
+};
+
+TEST_F(DragDropTest, AStartHandlerMaySupplyItsOwnDragObject) {
+  TFileDragObject files;
+  source->OnStartDrag = [&](TObject*, TDragObject*& object) { object = &files; };
+  TObject* seenSource = nullptr;
+  TPoint seenPos;
+  TControl* seenTarget = nullptr;
+  target->OnDragOver = [&](TObject*, TObject* from, int, int, TDragState, bool& accept) {
+    seenSource = from;
+    seenPos = files.DragPos();
+    seenTarget = files.DragTarget();
+    accept = true;
+  };
+  MoveTo(30, 20);
+  Press();
+  MoveTo(40, 20);
+  MoveTo(60, 70);
+  EXPECT_EQ(seenSource, &files);
+  EXPECT_EQ(seenTarget, target);
+  EXPECT_EQ(seenPos, form->ClientToScreen({60, 70}));
+  EXPECT_EQ(GetCursor(), CursorHandle(crHandPoint));
+  Release();
+  // The drop names no component as its source: the object is no control.
+  EXPECT_EQ(form->log,
+            (std::vector<std::string>{"drop none on Target 48,8", "end Source on Target 48,8"}));
+}
+
 TEST_F(DragDropTest, DragSettingsAndEventsGoBackToFormDataUnchanged) {
   EXPECT_EQ(source->DragMode(), dmAutomatic);
   EXPECT_EQ(target->OnDragOver.HandlerName(), "TargetDragOver");
