@@ -22,10 +22,8 @@ class TEditRoundTripFrm : public TRoundTripForm {
   DV_CLASS(TEditRoundTripFrm)
  public:
   explicit TEditRoundTripFrm(TComponent* owner) : TRoundTripForm(owner) {
-    RegisterMethod("Changing", this, &TEditRoundTripFrm::Changing);
     RegisterMethod("ButtonClick", this, &TEditRoundTripFrm::ButtonClick);
   }
-  void Changing(TObject*, bool&) {}
   void ButtonClick(TObject*, TSpinButtonType) {}
 };
 
@@ -133,7 +131,7 @@ TEST_F(EditFormRoundTripTest, SpinEditsWithEveryPropertySetReadBackUnchanged) {
       "    Visible = False\n"
       "    OnButtonClick = ButtonClick\n"
       "    OnChange = Notify\n"
-      "    OnChanging = Changing\n"
+      "    OnChanging = Ask\n"
       "    OnClick = Notify\n"
       "    OnContextPopup = ContextPopup\n"
       "    OnDblClick = Notify\n"

@@ -12,6 +12,7 @@ const TClassInfo& TRoundTripForm::StaticClassInfo() {
 
 TRoundTripForm::TRoundTripForm(TComponent* owner) : TForm(owner) {
   RegisterMethod("Notify", this, &TRoundTripForm::Notify);
+  RegisterMethod("Ask", this, &TRoundTripForm::Ask);
   RegisterMethod("MouseButton", this, &TRoundTripForm::MouseButton);
   RegisterMethod("MouseMove", this, &TRoundTripForm::MouseMove);
   RegisterMethod("Key", this, &TRoundTripForm::Key);

@@ -14,6 +14,8 @@ class TRoundTripForm : public TForm {
   explicit TRoundTripForm(TComponent* owner);
 
   void Notify(TObject*) {}
+  // Events that ask a yes or no of their handler (OnChanging, OnQueryEndSession).
+  void Ask(TObject*, bool&) {}
   void MouseButton(TObject*, TMouseButton, TShiftState, int, int) {}
   void MouseMove(TObject*, TShiftState, int, int) {}
   void Key(TObject*, WORD&, TShiftState) {}
