@@ -17,7 +17,7 @@ const std::vector<std::string>& DvControlButtonStyleNames() {
 }
 
 TDvControlButton::TDvControlButton(TComponent* owner)
-    : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
+    : TGraphicControl(owner), glyph_(std::make_unique<TStoredBitmap>()) {
   // The button decides itself what a click is.
   SetControlStyle(csCaptureMouse);
   StoreBounds(0, 0, 17, 21);
