@@ -56,15 +56,3 @@ TDibImage CheckGlyphImage(TCheckGlyph glyph) {
   }
   return image;
 }
-
-std::string CheckGlyphResourceName(TCheckGlyph glyph) {
-  switch (glyph) {
-    case TCheckGlyph::Checked:
-      return "DVCOMMON_CHECKBOX_CHECKED";
-    case TCheckGlyph::Grayed:
-      return "DVCOMMON_CHECKBOX_GRAYED";
-    case TCheckGlyph::Unchecked:
-      break;
-  }
-  return "DVCOMMON_CHECKBOX_UNCHECKED";
-}

@@ -4,8 +4,6 @@
 // Portable: never includes windows.h.
 #pragma once
 
-#include <string>
-
 #include "framework/core/BitmapFile.h"
 
 enum class TCheckGlyph { Unchecked, Checked, Grayed };
@@ -15,5 +13,3 @@ constexpr int kCheckGlyphSize = 13;
 // The glyph as a DIB; as a packed DIB (information header, 16-entry colour table, pixels) it is
 // 208 bytes.
 TDibImage CheckGlyphImage(TCheckGlyph glyph);
-// The name of its bitmap resource, "DVCOMMON_CHECKBOX_UNCHECKED" and so on.
-std::string CheckGlyphResourceName(TCheckGlyph glyph);
