@@ -82,8 +82,16 @@ TEST_F(DvSpinButtonsThemedTest, SolidButtonsShowTheThemesSpinPartsInTheirStates)
   const auto idle = Rendered();
   EXPECT_EQ(UnlikeSpinPart(*idle, kUpArea, SPNP_UP, UPS_NORMAL), 0);
   EXPECT_EQ(UnlikeSpinPart(*idle, kDownArea, SPNP_DOWN, DNS_NORMAL), 0);
-  // The parts hold pixels of their own: up is not down.
+  // The parts hold pixels of their own: up is not down, and neither is the classic button.
   EXPECT_GT(UnlikeSpinPart(*idle, kUpArea, SPNP_DOWN, DNS_NORMAL), 4);
+  {
+    const ThemesOverride classic(false);
+    const auto plain = Rendered();
+    int unlike = 0;
+    for (int y = 0; y < 19; ++y)
+      for (int x = 0; x < 17; ++x) unlike += plain->At(x, y) != idle->At(x, y);
+    EXPECT_GT(unlike, 40);
+  }
 
   Up().Perform(CM_MOUSEENTER);
   EXPECT_EQ(UnlikeSpinPart(*Rendered(), kUpArea, SPNP_UP, UPS_HOT), 0);
