@@ -1,7 +1,8 @@
 #include "controls/menu/DvMenus.h"
 
-#include "controls/menu/DvMenuStyler.h"
-#include "controls/menu/DvMenuStylers.h"
+#include "controls/menu/styler/DvMenuStyler.h"
+#include "controls/menu/styler/DvMenuStylers.h"
+#include "controls/menu/paint/DvMenuUtil.h"
 #include "framework/core/SysUtils.h"
 #include "framework/core/TypInfo.h"
 #include "framework/win/ImageList.h"
@@ -54,6 +55,11 @@ void TDvPopupMenu::Loaded() {
   TPopupMenu::Loaded();
   SetOwnerDraw(true);
   core_.Loaded();
+}
+
+void TDvPopupMenu::DoPopup(TObject* sender) {
+  TPopupMenu::DoPopup(sender);
+  SetMenuBackground(Handle(), MenuStyler()->Background().Color(), backgroundBrush_);
 }
 
 void TDvPopupMenu::Notification(TComponent* component, TOperation operation) {

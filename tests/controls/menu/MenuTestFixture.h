@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "controls/menu/DvMenus.h"
-#include "controls/menu/DvMenuStylers.h"
+#include "controls/menu/styler/DvMenuStylers.h"
 #include "framework/win/ImageList.h"
 #include "tests/framework/win/TestForm.h"
 

@@ -1,4 +1,4 @@
-#include "controls/menu/DvMenuStyler.h"
+#include "controls/menu/styler/DvMenuStyler.h"
 
 #include <windows.h>
 

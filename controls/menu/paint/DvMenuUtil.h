@@ -4,8 +4,9 @@
 
 #include <windows.h>
 
-#include "controls/menu/MenuStylerTypes.h"
+#include "controls/menu/core/MenuStylerTypes.h"
 #include "framework/core/Types.h"
+#include "framework/win/GdiObjects.h"
 
 class TCanvas;
 class TCustomDvMenuStyler;
@@ -33,9 +34,14 @@ int VisiblePosition(const TMenuItem& item);
 
 // The platform menu shown in window: a popup menu window's own menu, else the window's bar.
 HMENU MenuOfWindow(HWND window);
-// The union of the rectangles of every item of the menu shown in the window that owns dc, moved
-// to (0, 0); fallback when the window or the rectangles cannot be had.
+// The union of the rectangles of every item of the menu shown in the window that owns dc, in the
+// window's client coordinates (at (0, 0) where the items fill the client area); fallback when the
+// window or the rectangles cannot be had.
 TRect MenuArea(HDC dc, const TRect& fallback);
+
+// Makes color (clNone: the system's menu colour) the background of menu and its sub-menus; brush
+// receives the new brush, which must outlive the menu's use of it.
+void SetMenuBackground(HMENU menu, TColor color, GdiObject<HBRUSH>& brush);
 
 // ---- fills ----
 // Plain RGB of colour; clNone stays clNone.

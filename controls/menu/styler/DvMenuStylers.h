@@ -2,8 +2,8 @@
 // chosen by Style; only Style is stored with a form.
 #pragma once
 
-#include "controls/menu/DvMenuStyler.h"
-#include "controls/menu/MenuStylerTypes.h"
+#include "controls/menu/styler/DvMenuStyler.h"
+#include "controls/menu/core/MenuStylerTypes.h"
 
 class TDvMenuFantasyStyler : public TCustomDvMenuStyler {
   DV_CLASS(TDvMenuFantasyStyler)

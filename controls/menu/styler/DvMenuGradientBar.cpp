@@ -1,4 +1,4 @@
-#include "controls/menu/DvMenuGradientBar.h"
+#include "controls/menu/styler/DvMenuGradientBar.h"
 
 const TClassInfo& TGradientBar::StaticClassInfo() {
   static const TClassInfo info = DefineClassInfo<TGradientBar, TPersistent>("TGradientBar");

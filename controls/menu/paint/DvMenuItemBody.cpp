@@ -1,10 +1,11 @@
-#include "controls/menu/DvMenuItemBody.h"
+#include "controls/menu/paint/DvMenuItemBody.h"
 
 #include <algorithm>
 
-#include "controls/menu/DvMenuPainter.h"
-#include "controls/menu/DvMenuStyler.h"
-#include "controls/menu/DvMenuUtil.h"
+#include "controls/menu/paint/DvMenuPainter.h"
+#include "controls/menu/styler/DvMenuStyler.h"
+#include "controls/menu/paint/DvMenuUtil.h"
+#include "controls/menu/paint/MenuFontSmoothing.h"
 #include "controls/menu/StyledMenu.h"
 #include "framework/win/Canvas.h"
 #include "framework/win/ImageList.h"
@@ -216,7 +217,10 @@ void DrawStyledItemText(const TMenuItem& item, const TCustomDvMenuStyler& styler
   } else if (!styler.UseSystemFont()) {
     font.Assign(&styler.Font());
   }
-  if (item.Default()) font.SetStyle(font.Style() | (1u << fsBold));
+  if (item.Default()) {
+    font.SetStyle(font.Style() | (1u << fsBold));
+    MatchRegularSmoothing(font);
+  }
   if (!item.Enabled()) {
     if (!selected) {
       font.SetColor(clBtnHighlight);

@@ -1,4 +1,4 @@
-#include "controls/menu/DvMenuBackground.h"
+#include "controls/menu/styler/DvMenuBackground.h"
 
 #include "framework/core/Picture.h"
 #include "framework/win/Bitmap.h"

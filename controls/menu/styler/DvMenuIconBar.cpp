@@ -1,4 +1,4 @@
-#include "controls/menu/DvMenuIconBar.h"
+#include "controls/menu/styler/DvMenuIconBar.h"
 
 const TClassInfo& TIconBar::StaticClassInfo() {
   using I = TIconBar;

@@ -1,4 +1,4 @@
-#include "controls/menu/DvMenuGlyphs.h"
+#include "controls/menu/styler/DvMenuGlyphs.h"
 
 #include <string>
 #include <vector>

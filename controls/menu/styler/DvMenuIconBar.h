@@ -2,7 +2,7 @@
 // radio boxes drawn in it.
 #pragma once
 
-#include "controls/menu/DvMenuGradientBar.h"
+#include "controls/menu/styler/DvMenuGradientBar.h"
 
 class TIconBar : public TGradientBar {
   DV_CLASS(TIconBar)

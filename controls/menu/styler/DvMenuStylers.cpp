@@ -1,7 +1,7 @@
-#include "controls/menu/DvMenuStylers.h"
+#include "controls/menu/styler/DvMenuStylers.h"
 
 #include "controls/menu/DvMenus.h"
-#include "controls/menu/FantasyPresets.h"
+#include "controls/menu/styler/FantasyPresets.h"
 
 const TClassInfo& TDvMenuFantasyStyler::StaticClassInfo() {
   using F = TDvMenuFantasyStyler;

@@ -1,9 +1,9 @@
-#include "controls/menu/DvMenuUtil.h"
+#include "controls/menu/paint/DvMenuUtil.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "controls/menu/DvMenuStyler.h"
+#include "controls/menu/styler/DvMenuStyler.h"
 #include "framework/win/Font.h"
 #include "framework/win/GdiObjects.h"
 #include "framework/win/MainMenu.h"
@@ -111,7 +111,25 @@ TRect MenuArea(HDC dc, const TRect& fallback) {
     found = true;
   }
   if (!found) return fallback;
-  return TRect{0, 0, area.right - area.left, area.bottom - area.top};
+  // In the drawing surface's own coordinates: where the window system keeps a margin around the
+  // items inside the menu window (Wine does), the first item does not start at (0, 0).
+  POINT origin{area.left, area.top};
+  ScreenToClient(window, &origin);
+  return TRect{origin.x, origin.y, origin.x + area.right - area.left,
+               origin.y + area.bottom - area.top};
+}
+
+void SetMenuBackground(HMENU menu, TColor color, GdiObject<HBRUSH>& brush) {
+  if (menu == nullptr) return;
+  GdiObject<HBRUSH> replacement;
+  if (color != clNone)
+    replacement.Reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color))));
+  MENUINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
+  info.hbrBack = replacement.Get();
+  // The old brush goes only once no menu refers to it any more.
+  if (SetMenuInfo(menu, &info)) brush = std::move(replacement);
 }
 
 // ---- fills ----

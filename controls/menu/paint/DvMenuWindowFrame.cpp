@@ -1,7 +1,7 @@
-#include "controls/menu/DvMenuWindowFrame.h"
+#include "controls/menu/paint/DvMenuWindowFrame.h"
 
-#include "controls/menu/DvMenuStyler.h"
-#include "controls/menu/DvMenuUtil.h"
+#include "controls/menu/styler/DvMenuStyler.h"
+#include "controls/menu/paint/DvMenuUtil.h"
 #include "controls/menu/StyledMenu.h"
 #include "framework/win/GdiObjects.h"
 #include "framework/win/MainMenu.h"

@@ -1,4 +1,4 @@
-#include "controls/menu/DvMenuSideBar.h"
+#include "controls/menu/styler/DvMenuSideBar.h"
 
 const TClassInfo& TBarCaption::StaticClassInfo() {
   using C = TBarCaption;

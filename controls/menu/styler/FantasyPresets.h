@@ -2,7 +2,7 @@
 // other value of the styler stays as it was.
 #pragma once
 
-#include "controls/menu/MenuStylerTypes.h"
+#include "controls/menu/core/MenuStylerTypes.h"
 
 class TCustomDvMenuStyler;
 

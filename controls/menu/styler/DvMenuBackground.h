@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "controls/menu/DvMenuGradientBar.h"
+#include "controls/menu/styler/DvMenuGradientBar.h"
 
 class TPicture;
 

@@ -1,12 +1,12 @@
 // The styled painter: measuring, and the order in which an item's parts are painted.
-#include "controls/menu/DvMenuPainter.h"
+#include "controls/menu/paint/DvMenuPainter.h"
 
 #include <algorithm>
 
-#include "controls/menu/DvMenuItemBody.h"
-#include "controls/menu/DvMenuStyler.h"
-#include "controls/menu/DvMenuUtil.h"
-#include "controls/menu/DvMenuWindowFrame.h"
+#include "controls/menu/paint/DvMenuItemBody.h"
+#include "controls/menu/styler/DvMenuStyler.h"
+#include "controls/menu/paint/DvMenuUtil.h"
+#include "controls/menu/paint/DvMenuWindowFrame.h"
 #include "controls/menu/StyledMenu.h"
 #include "framework/win/Canvas.h"
 #include "framework/win/ImageList.h"

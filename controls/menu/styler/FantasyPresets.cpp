@@ -1,10 +1,10 @@
-#include "controls/menu/FantasyPresets.h"
+#include "controls/menu/styler/FantasyPresets.h"
 
 #include <windows.h>
 
 #include <optional>
 
-#include "controls/menu/DvMenuStyler.h"
+#include "controls/menu/styler/DvMenuStyler.h"
 #include "framework/core/Picture.h"
 #include "framework/win/Bitmap.h"
 

@@ -1,4 +1,4 @@
-#include "controls/menu/MenuStylerTypes.h"
+#include "controls/menu/core/MenuStylerTypes.h"
 
 #include "framework/core/SysUtils.h"
 

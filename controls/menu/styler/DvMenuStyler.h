@@ -5,12 +5,12 @@
 
 #include <memory>
 
-#include "controls/menu/DvMenuBackground.h"
-#include "controls/menu/DvMenuGlyphs.h"
-#include "controls/menu/DvMenuGradientBar.h"
-#include "controls/menu/DvMenuIconBar.h"
-#include "controls/menu/DvMenuItemLooks.h"
-#include "controls/menu/DvMenuSideBar.h"
+#include "controls/menu/styler/DvMenuBackground.h"
+#include "controls/menu/styler/DvMenuGlyphs.h"
+#include "controls/menu/styler/DvMenuGradientBar.h"
+#include "controls/menu/styler/DvMenuIconBar.h"
+#include "controls/menu/styler/DvMenuItemLooks.h"
+#include "controls/menu/styler/DvMenuSideBar.h"
 #include "framework/core/Classes.h"
 #include "framework/win/Font.h"
 

@@ -1,4 +1,4 @@
-#include "controls/menu/DvMenuItemLooks.h"
+#include "controls/menu/styler/DvMenuItemLooks.h"
 
 #include "framework/win/SystemMenuFont.h"
 

@@ -2,7 +2,7 @@
 // TRootItem for the items on a menu bar (its text colours also apply to a popup menu's own items).
 #pragma once
 
-#include "controls/menu/DvMenuGradientBar.h"
+#include "controls/menu/styler/DvMenuGradientBar.h"
 #include "framework/win/Font.h"
 
 class TSelectedItem : public TGradientBar {

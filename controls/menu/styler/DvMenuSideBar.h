@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "controls/menu/DvMenuBackground.h"
-#include "controls/menu/MenuStylerTypes.h"
+#include "controls/menu/styler/DvMenuBackground.h"
+#include "controls/menu/core/MenuStylerTypes.h"
 #include "framework/core/Classes.h"
 #include "framework/win/Controls.h"
 #include "framework/win/Font.h"

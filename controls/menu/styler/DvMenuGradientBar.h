@@ -2,7 +2,7 @@
 // TSeparator, the look of separator lines.
 #pragma once
 
-#include "controls/menu/MenuStylerTypes.h"
+#include "controls/menu/core/MenuStylerTypes.h"
 #include "framework/core/Classes.h"
 
 class TMenu;
