@@ -5,6 +5,7 @@
 #include "controls/menu/paint/DvMenuPainter.h"
 #include "controls/menu/styler/DvMenuStyler.h"
 #include "controls/menu/paint/DvMenuUtil.h"
+#include "controls/menu/paint/MenuFills.h"
 #include "controls/menu/paint/MenuFontSmoothing.h"
 #include "controls/menu/StyledMenu.h"
 #include "framework/win/Canvas.h"
@@ -34,7 +35,12 @@ void DrawHighlight(HDC dc, const TMenuItem& item, const TCustomDvMenuStyler& sty
                    root.HoverColors().Get(1));
       FrameInColor(dc, content, root.HoverBorderColor());
     } else {
-      GradientFill(dc, content, root.GradientDirection(), root.Color(), root.ColorTo());
+      // The bar's gradient runs across the whole window: the item paints its own share of it and
+      // the share of the bar's empty rest.
+      const TRect band = MenuBarBand(dc, content);
+      GradientSlice(dc, band, root.GradientDirection(), root.Color(), root.ColorTo(), content);
+      const TRect rest{MenuBarItemsRight(dc, band.Right), band.Top, band.Right, band.Bottom};
+      GradientSlice(dc, band, root.GradientDirection(), root.Color(), root.ColorTo(), rest);
     }
     return;
   }
@@ -164,34 +170,11 @@ void DrawSubMenuArrow(const TMenuItem& item, const TCustomDvMenuStyler& styler, 
 void DrawStyledSeparator(HDC dc, const TCustomDvMenuStyler& styler, const TRect& content) {
   const TSeparator& separator = styler.Separator();
   const int middle = content.Top + content.Height() / 2;
-  TRect line{content.Left + styler.IconBar().Size(), middle - separator.Width() / 2, content.Right,
-             middle + (separator.Width() + 1) / 2};
-  line.Left += separator.Margin();
-  line.Right -= separator.Margin();
-  if (line.IsEmpty()) return;
-  const int fade = std::min(separator.GradientWidth(), line.Width());
-  const TColor inner = separator.Color();
-  const TColor outer = separator.ColorTo() == clNone ? inner : separator.ColorTo();
-  switch (separator.GradientType()) {
-    case gtLeft:
-      FillInColor(dc, TRect{line.Left + fade, line.Top, line.Right, line.Bottom}, outer);
-      GradientFill(dc, TRect{line.Left, line.Top, line.Left + fade, line.Bottom}, gdHorizontal,
-                   inner, outer);
-      break;
-    case gtRight:
-      FillInColor(dc, TRect{line.Left, line.Top, line.Right - fade, line.Bottom}, outer);
-      GradientFill(dc, TRect{line.Right - fade, line.Top, line.Right, line.Bottom}, gdHorizontal,
-                   outer, inner);
-      break;
-    case gtBoth:
-      FillInColor(dc, TRect{line.Left + fade / 2, line.Top, line.Right - fade / 2, line.Bottom},
-                  inner);
-      GradientFill(dc, TRect{line.Left, line.Top, line.Left + fade / 2, line.Bottom}, gdHorizontal,
-                   outer, inner);
-      GradientFill(dc, TRect{line.Right - fade / 2, line.Top, line.Right, line.Bottom},
-                   gdHorizontal, inner, outer);
-      break;
-  }
+  const TRect line{content.Left + styler.IconBar().Size(), middle - separator.Width() / 2,
+                   content.Right, middle + (separator.Width() + 1) / 2};
+  DrawGradientEndsBar(dc, line, separator.Margin(), separator.GradientWidth(),
+                      separator.GradientType(), separator.GradientDirection(), separator.Color(),
+                      separator.ColorTo());
 }
 
 void DrawStyledItemText(const TMenuItem& item, const TCustomDvMenuStyler& styler, TCanvas& canvas,

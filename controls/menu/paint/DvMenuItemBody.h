@@ -15,7 +15,7 @@ class TCustomDvMenuStyler;
 class TMenuItem;
 
 // The separator line from the icon column's right edge to the right of content, Separator.Width
-// thick around the middle, inset by Separator.Margin at both ends.
+// thick around the middle: a bar with gradient ends in the separator's own direction.
 void DrawStyledSeparator(HDC dc, const TCustomDvMenuStyler& styler, const TRect& content);
 
 // Highlight, glyph, caption, sub-menu arrow and shortcut of item.

@@ -6,8 +6,12 @@
 #include "controls/menu/paint/DvMenuItemBody.h"
 #include "controls/menu/styler/DvMenuStyler.h"
 #include "controls/menu/paint/DvMenuUtil.h"
+#include "controls/menu/paint/MenuFills.h"
 #include "controls/menu/paint/DvMenuWindowFrame.h"
+#include "controls/menu/paint/MenuBackgroundPainter.h"
+#include "controls/menu/paint/MenuSideBarPainter.h"
 #include "controls/menu/StyledMenu.h"
+#include "framework/win/Bitmap.h"
 #include "framework/win/Canvas.h"
 #include "framework/win/ImageList.h"
 #include "framework/win/MenuItem.h"
@@ -16,6 +20,24 @@
 namespace {
 
 constexpr TShortCut kWindowsKeyFlag = 0x0200;
+
+// The menu background with its picture, painted over imageArea in a scratch bitmap that stands for
+// the whole menu area (so that the picture lies where it would over the whole menu); the part under
+// target is then copied onto the canvas.
+void PaintBackgroundPicture(TCanvas& canvas, const TRect& area, const TRect& imageArea,
+                            const TRect& target, TBackground& background) {
+  if (area.IsEmpty() || target.IsEmpty()) return;
+  TBitmap scratch;
+  scratch.SetPixelFormat(pf32bit);
+  scratch.SetSize(area.Width(), area.Height());
+  TCanvas& surface = scratch.Canvas();
+  // What the canvas already shows, so that the picture's uncovered parts stay as painted.
+  BitBlt(surface.Handle(), 0, 0, area.Width(), area.Height(), canvas.Handle(), area.Left, area.Top,
+         SRCCOPY);
+  PaintBackground(surface, imageArea.Offset(-area.Left, -area.Top), background);
+  BitBlt(canvas.Handle(), target.Left, target.Top, target.Width(), target.Height(),
+         surface.Handle(), target.Left - area.Left, target.Top - area.Top, SRCCOPY);
+}
 
 }  // namespace
 
@@ -77,21 +99,32 @@ void DrawStyledMenuItem(TMenuItem& item, TCanvas& canvas, const TRect& rect,
   const TRect area = MenuArea(dc, bounds);
 
   if (sideBar && IsFirstVisibleItem(item)) {
-    const TRect bar{area.Left, area.Top,
-                    area.Left + styler.SideBar().Size() + styler.SideBar().SplitterWidth(),
-                    area.Bottom};
-    const TBackground& background = styler.SideBar().Background();
-    GradientFill(dc, bar, background.GradientDirection(), background.Color(), background.ColorTo());
+    TSideBar& bar = styler.SideBar();
+    const TRect barArea{area.Left, area.Top, area.Left + bar.Size() + bar.SplitterWidth(),
+                        area.Bottom};
+    PaintBackground(canvas, barArea, bar.Background());
+    PaintBackground(canvas, barArea, bar.Image());
+    PaintSideBarCaption(canvas.Handle(), barArea, bar);
+    PaintSideBarFrame(canvas.Handle(), barArea, bar);
   }
   if (!barItem) {
     const TIconBar& icons = styler.IconBar();
     const TRect column{content.Left, content.Top, content.Left + icons.Size(), content.Bottom};
     GradientFill(dc, column, icons.GradientDirection(), icons.Color(), icons.ColorTo());
-    const TBackground& background = styler.Background();
+    TBackground& background = styler.Background();
     const TRect backgroundArea{column.Right, area.Top, area.Right, area.Bottom};
     const TRect share{column.Right, bounds.Top, bounds.Right, bounds.Bottom};
     GradientSlice(dc, backgroundArea, background.GradientDirection(), background.Color(),
                   background.ColorTo(), share);
+    if (background.HasImage()) {
+      TRect imageArea = area;
+      if (SideBarApplies(item, styler)) imageArea.Left += styler.SideBar().Size();
+      imageArea.Left += icons.Size();
+      imageArea.Right -= styler.SystemArrowReserve();
+      PaintBackgroundPicture(canvas, area, imageArea,
+                             TRect{column.Right, content.Top, content.Right, content.Bottom},
+                             background);
+    }
   }
   if (item.IsLine()) DrawStyledSeparator(dc, styler, content);
   DrawStyledItemBody(item, *menu, styler, canvas, content, state);

@@ -119,6 +119,38 @@ TRect MenuArea(HDC dc, const TRect& fallback) {
                origin.y + area.bottom - area.top};
 }
 
+namespace {
+
+// The window's top left corner on the screen.
+POINT WindowOrigin(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  return POINT{bounds.left, bounds.top};
+}
+
+}  // namespace
+
+TRect MenuBarBand(HDC dc, const TRect& item) {
+  const HWND window = WindowFromDC(dc);
+  RECT client{};
+  if (window == nullptr || !GetClientRect(window, &client)) return item;
+  POINT clientOrigin{0, 0};
+  ClientToScreen(window, &clientOrigin);
+  const POINT origin = WindowOrigin(window);
+  const int left = clientOrigin.x - origin.x;
+  return TRect{left, item.Top, left + client.right, item.Bottom};
+}
+
+int MenuBarItemsRight(HDC dc, int fallback) {
+  const HWND window = WindowFromDC(dc);
+  const HMENU bar = window != nullptr ? GetMenu(window) : nullptr;
+  const int count = bar != nullptr ? GetMenuItemCount(bar) : 0;
+  RECT last{};
+  if (count <= 0 || !GetMenuItemRect(window, bar, static_cast<UINT>(count - 1), &last))
+    return fallback;
+  return last.right - WindowOrigin(window).x;
+}
+
 void SetMenuBackground(HMENU menu, TColor color, GdiObject<HBRUSH>& brush) {
   if (menu == nullptr) return;
   GdiObject<HBRUSH> replacement;
@@ -130,55 +162,4 @@ void SetMenuBackground(HMENU menu, TColor color, GdiObject<HBRUSH>& brush) {
   info.hbrBack = replacement.Get();
   // The old brush goes only once no menu refers to it any more.
   if (SetMenuInfo(menu, &info)) brush = std::move(replacement);
-}
-
-// ---- fills ----
-
-TColor PlainColor(TColor color) {
-  return color == clNone ? clNone : ColorToRGB(color);
-}
-
-TColor GradientColor(TColor start, TColor end, int offset, int length) {
-  if (length <= 0) return start;
-  const auto channel = [&](uint8_t from, uint8_t to) {
-    return static_cast<uint8_t>(from + (offset * (to - from)) / length);
-  };
-  return RGBColor(channel(RedOf(start), RedOf(end)), channel(GreenOf(start), GreenOf(end)),
-                  channel(BlueOf(start), BlueOf(end)));
-}
-
-void FillInColor(HDC dc, const TRect& rect, TColor color) {
-  if (color == clNone || rect.IsEmpty()) return;
-  GdiObject<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color))));
-  const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-  FillRect(dc, &r, brush.Get());
-}
-
-void FrameInColor(HDC dc, const TRect& rect, TColor color) {
-  if (color == clNone || rect.IsEmpty()) return;
-  GdiObject<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color))));
-  const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-  FrameRect(dc, &r, brush.Get());
-}
-
-void GradientSlice(HDC dc, const TRect& full, TGradientDirection direction, TColor start,
-                   TColor end, const TRect& clip) {
-  if (start == clNone) return;
-  const TRect part = full.Intersect(clip);
-  if (part.IsEmpty()) return;
-  const TColor from = PlainColor(start);
-  const TColor to = end == clNone ? from : PlainColor(end);
-  if (from == to) {
-    FillInColor(dc, part, from);
-    return;
-  }
-  if (direction == gdVertical) {
-    for (int y = part.Top; y < part.Bottom; ++y)
-      FillInColor(dc, TRect{part.Left, y, part.Right, y + 1},
-                  GradientColor(from, to, y - full.Top, full.Height()));
-  } else {
-    for (int x = part.Left; x < part.Right; ++x)
-      FillInColor(dc, TRect{x, part.Top, x + 1, part.Bottom},
-                  GradientColor(from, to, x - full.Left, full.Width()));
-  }
 }

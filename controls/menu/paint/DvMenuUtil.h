@@ -39,24 +39,13 @@ HMENU MenuOfWindow(HWND window);
 // window or the rectangles cannot be had.
 TRect MenuArea(HDC dc, const TRect& fallback);
 
+// The band a menu bar's gradient spans: the whole client width of the window that owns dc (in
+// window coordinates, as the bar's items are drawn), at item's rows; item itself without a window.
+TRect MenuBarBand(HDC dc, const TRect& item);
+// The right edge of the last item on the bar of the window that owns dc, in window coordinates;
+// fallback when it cannot be had.
+int MenuBarItemsRight(HDC dc, int fallback);
+
 // Makes color (clNone: the system's menu colour) the background of menu and its sub-menus; brush
 // receives the new brush, which must outlive the menu's use of it.
 void SetMenuBackground(HMENU menu, TColor color, GdiObject<HBRUSH>& brush);
-
-// ---- fills ----
-// Plain RGB of colour; clNone stays clNone.
-TColor PlainColor(TColor color);
-// The colour offset steps along a gradient of length steps from start to end (plain colours).
-TColor GradientColor(TColor start, TColor end, int offset, int length);
-// Fills the part of full that lies inside clip with its share of the gradient from start to end:
-// nothing when start is clNone; solid when end is clNone or equal to start.
-void GradientSlice(HDC dc, const TRect& full, TGradientDirection direction, TColor start,
-                   TColor end, const TRect& clip);
-inline void GradientFill(HDC dc, const TRect& rect, TGradientDirection direction, TColor start,
-                         TColor end) {
-  GradientSlice(dc, rect, direction, start, end, rect);
-}
-// A one-pixel frame; nothing in clNone.
-void FrameInColor(HDC dc, const TRect& rect, TColor color);
-// A solid fill; nothing in clNone.
-void FillInColor(HDC dc, const TRect& rect, TColor color);

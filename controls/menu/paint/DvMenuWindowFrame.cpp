@@ -2,6 +2,7 @@
 
 #include "controls/menu/styler/DvMenuStyler.h"
 #include "controls/menu/paint/DvMenuUtil.h"
+#include "controls/menu/paint/MenuFills.h"
 #include "controls/menu/StyledMenu.h"
 #include "framework/win/GdiObjects.h"
 #include "framework/win/MainMenu.h"

@@ -37,6 +37,14 @@ TPicture* TBackground::Image() {
   return image_.get();
 }
 
+TBitmap& TBackground::Cache() {
+  if (!cache_) {
+    cache_ = std::make_unique<TBitmap>();
+    cache_->SetPixelFormat(pf32bit);
+  }
+  return *cache_;
+}
+
 bool TBackground::HasImage() const {
   return image_ && image_->Graphic() != nullptr && !image_->Graphic()->Empty();
 }

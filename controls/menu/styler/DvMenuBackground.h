@@ -6,6 +6,7 @@
 
 #include "controls/menu/styler/DvMenuGradientBar.h"
 
+class TBitmap;
 class TPicture;
 
 class TBackground : public TGradientBar {
@@ -32,6 +33,10 @@ class TBackground : public TGradientBar {
   int MarginY() const { return marginY_; }
   void SetMarginY(int margin) { marginY_ = margin; }
 
+  // The bitmap the background is rendered into before it reaches its target (32 bits a pixel,
+  // made on first use, kept between paints and only resized).
+  TBitmap& Cache();
+
   // From a background: Image, OffsetX, OffsetY, Position (not the colours); from another
   // gradient bar its gradient part.
   void Assign(const TPersistent* source) override;
@@ -41,6 +46,7 @@ class TBackground : public TGradientBar {
 
  private:
   std::unique_ptr<TPicture> image_;
+  std::unique_ptr<TBitmap> cache_;
   TBackgroundPosition position_ = bpCenter;
   int offsetX_ = 0;
   int offsetY_ = 0;

@@ -1,42 +1,24 @@
 #include "controls/menu/styler/DvMenuGlyphs.h"
 
-#include <string>
-#include <vector>
+#include "controls/menu/core/MenuGlyphArt.h"
+#include "framework/core/SysUtils.h"
 
 namespace {
 
-// Black runs of one picture row: {row, first column, last column}.
-struct Run {
-  int row;
-  int first;
-  int last;
-};
-
-const std::vector<Run> kCheckRuns = {{4, 11, 11}, {5, 10, 11}, {6, 9, 11}, {7, 4, 4},  {7, 8, 10},
-                                     {8, 4, 5},   {8, 7, 9},   {9, 4, 8},  {10, 5, 7}, {11, 6, 6}};
-const std::vector<Run> kRadioRuns = {{5, 6, 9},  {6, 5, 10}, {7, 5, 10},
-                                     {8, 5, 10}, {9, 5, 10}, {10, 6, 9}};
-const std::vector<Run> kSubMenuRuns = {{0, 0, 0}, {1, 0, 1}, {2, 0, 2}, {3, 0, 3},
-                                       {4, 0, 2}, {5, 0, 1}, {6, 0, 0}};
-
-void Build(TBitmap& glyph, int width, int height, const std::vector<Run>& runs) {
-  glyph.SetPixelFormat(pf1bit);
-  glyph.SetSize(width, height);
-  TCanvas& canvas = glyph.Canvas();
-  canvas.Brush().SetColor(clWhite);
-  canvas.FillRect(TRect{0, 0, width, height});
-  for (const Run& run : runs)
-    for (int x = run.first; x <= run.last; ++x)
-      canvas.SetPixel(x, run.row, clBlack);
-}
-
-void Load(TBitmap& glyph, const char* resource, int width, int height,
-          const std::vector<Run>& runs) {
+// The program's bitmap resource; the same picture drawn in code when the resource is missing or
+// cannot be read.
+void Load(TBitmap& glyph, const char* resource, TDibImage (*fallback)()) {
   const HINSTANCE program = GetModuleHandleA(nullptr);
-  if (TBitmap::HasBitmapResource(program, resource))
-    glyph.LoadFromResourceName(program, resource);
-  else
-    Build(glyph, width, height, runs);
+  bool loaded = false;
+  if (TBitmap::HasBitmapResource(program, resource)) {
+    try {
+      glyph.LoadFromResourceName(program, resource);
+      loaded = !glyph.Empty();
+    } catch (const EInvalidGraphic&) {
+      loaded = false;
+    }
+  }
+  if (!loaded) glyph.LoadFromDib(fallback());
   glyph.SetTransparentColor(clWhite);
   glyph.SetTransparent(true);
 }
@@ -54,9 +36,9 @@ const TClassInfo& TMenuGlyphs::StaticClassInfo() {
 }
 
 TMenuGlyphs::TMenuGlyphs() {
-  Load(subMenu_, "DVSUBMENUITEM", 4, 7, kSubMenuRuns);
-  Load(check_, "DVCHECKITEM", 16, 16, kCheckRuns);
-  Load(radio_, "DVRADIOITEM", 16, 16, kRadioRuns);
+  Load(subMenu_, "DVSUBMENUITEM", SubMenuGlyphImage);
+  Load(check_, "DVCHECKITEM", CheckGlyphImage);
+  Load(radio_, "DVRADIOITEM", RadioGlyphImage);
 }
 
 void TMenuGlyphs::CopyGlyph(TBitmap& glyph, const TBitmap& source) {

@@ -11,7 +11,7 @@ class TMenuGlyphs : public TPersistent {
   DV_CLASS(TMenuGlyphs)
  public:
   // Loads the bitmap resources "DVSUBMENUITEM", "DVCHECKITEM" and "DVRADIOITEM" of the program;
-  // a program without them gets the same black-on-white pictures built in.
+  // one that cannot be loaded is replaced by the same picture drawn in code.
   TMenuGlyphs();
 
   TBitmap& SubMenu() { return subMenu_; }

@@ -1,5 +1,8 @@
 #include "controls/menu/styler/DvMenuSideBar.h"
 
+#include "framework/core/Picture.h"
+#include "framework/win/Bitmap.h"
+
 const TClassInfo& TBarCaption::StaticClassInfo() {
   using C = TBarCaption;
   static const TClassInfo info = DefineClassInfo<C, TPersistent>("TBarCaption", [](auto& b) {
@@ -62,6 +65,12 @@ TSideBar::TSideBar()
       background_(std::make_unique<TSideBarBackground>()) {}
 
 TSideBar::~TSideBar() = default;
+
+void TSideBar::SetBackground(const TBackground& background) {
+  background_->Assign(&background);
+  if (background_->HasImage() && dynamic_cast<TBitmap*>(background_->Image()->Graphic()) != nullptr)
+    background_->Cache().SetTransparent(true);
+}
 
 void TSideBar::Assign(const TPersistent* source) {
   if (const auto* bar = dynamic_cast<const TSideBar*>(source)) {

@@ -69,7 +69,8 @@ class TSideBar : public TBarCaption {
   void SetImage(const TBackground& image) { image_->Assign(&image); }
   TBackground& Background() { return *background_; }
   const TBackground& Background() const { return *background_; }
-  void SetBackground(const TBackground& background) { background_->Assign(&background); }
+  // A bitmap picture in the new background also makes its cache transparent.
+  void SetBackground(const TBackground& background);
   // Width of the bar.
   int Size() const { return size_; }
   void SetSize(int size) { size_ = size; }

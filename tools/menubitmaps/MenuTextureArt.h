@@ -1,0 +1,11 @@
+// "MENUTEXTURE", the background picture of the fsTextured menu look: 96 x 96 pixels, 256 colours,
+// a dark burgundy leather grain that white text stays readable on and that tiles without seams.
+// Portable: never includes windows.h.
+#pragma once
+
+#include "framework/core/BitmapFile.h"
+
+inline constexpr int kMenuTextureSize = 96;
+
+// An 8-bit bitmap with a 256-entry palette running from the darkest to the lightest tone.
+TDibImage MenuTextureImage();
