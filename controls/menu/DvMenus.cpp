@@ -59,7 +59,7 @@ void TDvPopupMenu::Loaded() {
 
 void TDvPopupMenu::DoPopup(TObject* sender) {
   TPopupMenu::DoPopup(sender);
-  SetMenuBackground(Handle(), MenuStyler()->Background().Color(), backgroundBrush_);
+  SetMenuBackground(Handle(), MenuStyler()->Background(), backgroundBrush_);
 }
 
 void TDvPopupMenu::Notification(TComponent* component, TOperation operation) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -43,13 +44,29 @@ double Tone(int x, int y) {
   return std::clamp(mottle + grain + weave * 0.12 - 0.12, 0.0, 1.0);
 }
 
-TDibColor PaletteEntry(int index) {
-  // From a near-black wine red to a muted burgundy.
-  const double t = index / 255.0;
-  const auto mix = [t](double from, double to) {
-    return static_cast<uint8_t>(std::lround(from + (to - from) * t));
+// The bottom left pixel's own palette entry: the menu draws the picture with the bottom left colour
+// transparent, so that colour must mark that one pixel only.
+constexpr int kCornerIndex = 255;
+constexpr int kGrainTones = 255;
+
+// From a near-black wine red to a muted burgundy, every entry a colour of its own (a tone that
+// rounds onto an earlier one is made a little bluer); the corner's entry last, near the darkest.
+std::vector<TDibColor> Palette() {
+  std::vector<TDibColor> palette;
+  const auto add = [&palette](double red, double green, double blue) {
+    TDibColor color{static_cast<uint8_t>(std::lround(blue)),
+                    static_cast<uint8_t>(std::lround(green)),
+                    static_cast<uint8_t>(std::lround(red)), 0};
+    while (std::find(palette.begin(), palette.end(), color) != palette.end())
+      ++color.blue;
+    palette.push_back(color);
   };
-  return TDibColor{mix(12, 52), mix(6, 34), mix(30, 124), 0};
+  for (int i = 0; i < kGrainTones; ++i) {
+    const double t = i / static_cast<double>(kGrainTones - 1);
+    add(30 + 94 * t, 6 + 28 * t, 12 + 40 * t);
+  }
+  add(31, 6, 13);
+  return palette;
 }
 
 }  // namespace
@@ -59,13 +76,13 @@ TDibImage MenuTextureImage() {
   image.width = kSize;
   image.height = kSize;
   image.bitCount = 8;
-  for (int i = 0; i < 256; ++i)
-    image.palette.push_back(PaletteEntry(i));
+  image.palette = Palette();
   image.bits.assign(image.Stride() * kSize, 0);
   for (int y = 0; y < kSize; ++y) {
     uint8_t* row = image.Row(y);
     for (int x = 0; x < kSize; ++x)
-      row[x] = static_cast<uint8_t>(std::lround(Tone(x, y) * 255));
+      row[x] = static_cast<uint8_t>(std::lround(Tone(x, y) * (kGrainTones - 1)));
   }
+  image.Row(kSize - 1)[0] = kCornerIndex;
   return image;
 }

@@ -7,5 +7,6 @@
 
 inline constexpr int kMenuTextureSize = 96;
 
-// An 8-bit bitmap with a 256-entry palette running from the darkest to the lightest tone.
+// An 8-bit bitmap with a 256-entry palette: 255 tones from the darkest to the lightest, and one
+// for the bottom left pixel alone (the colour the menu draws transparent).
 TDibImage MenuTextureImage();

@@ -114,17 +114,23 @@ void DrawStyledMenuItem(TMenuItem& item, TCanvas& canvas, const TRect& rect,
     TBackground& background = styler.Background();
     const TRect backgroundArea{column.Right, area.Top, area.Right, area.Bottom};
     const TRect share{column.Right, bounds.Top, bounds.Right, bounds.Bottom};
+    TRect imageArea = area;
+    if (SideBarApplies(item, styler)) imageArea.Left += styler.SideBar().Size();
+    imageArea.Left += icons.Size();
+    imageArea.Right -= styler.SystemArrowReserve();
+    if (background.Color() == clNone) {
+      // A background without a colour shows the menu window's own (its picture as a pattern, in
+      // step with where the picture lies); the window system does not erase an item before it
+      // draws it again, so the item puts it back itself.
+      FillWithMenuBackground(dc, share.Intersect(backgroundArea),
+                             BackgroundPictureCorner(imageArea, background));
+    }
     GradientSlice(dc, backgroundArea, background.GradientDirection(), background.Color(),
                   background.ColorTo(), share);
-    if (background.HasImage()) {
-      TRect imageArea = area;
-      if (SideBarApplies(item, styler)) imageArea.Left += styler.SideBar().Size();
-      imageArea.Left += icons.Size();
-      imageArea.Right -= styler.SystemArrowReserve();
+    if (background.HasImage())
       PaintBackgroundPicture(canvas, area, imageArea,
                              TRect{column.Right, content.Top, content.Right, content.Bottom},
                              background);
-    }
   }
   if (item.IsLine()) DrawStyledSeparator(dc, styler, content);
   DrawStyledItemBody(item, *menu, styler, canvas, content, state);

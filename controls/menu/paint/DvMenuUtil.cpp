@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "controls/menu/styler/DvMenuStyler.h"
+#include "framework/core/Picture.h"
+#include "framework/win/Bitmap.h"
 #include "framework/win/Font.h"
 #include "framework/win/GdiObjects.h"
 #include "framework/win/MainMenu.h"
@@ -151,15 +153,36 @@ int MenuBarItemsRight(HDC dc, int fallback) {
   return last.right - WindowOrigin(window).x;
 }
 
-void SetMenuBackground(HMENU menu, TColor color, GdiObject<HBRUSH>& brush) {
+void SetMenuBackground(HMENU menu, TBackground& background, GdiObject<HBRUSH>& brush) {
   if (menu == nullptr) return;
   GdiObject<HBRUSH> replacement;
-  if (color != clNone)
-    replacement.Reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color))));
+  if (background.Color() != clNone) {
+    replacement.Reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(background.Color()))));
+  } else if (background.HasImage()) {
+    // The brush keeps its own copy of the pixels.
+    if (auto* picture = dynamic_cast<TBitmap*>(background.Image()->Graphic()))
+      replacement.Reset(CreatePatternBrush(picture->Handle()));
+  }
   MENUINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
   info.hbrBack = replacement.Get();
   // The old brush goes only once no menu refers to it any more.
   if (SetMenuInfo(menu, &info)) brush = std::move(replacement);
+}
+
+void FillWithMenuBackground(HDC dc, const TRect& rect, const TPoint& brushOrigin) {
+  const HWND window = WindowFromDC(dc);
+  const HMENU menu = window != nullptr ? MenuOfWindow(window) : nullptr;
+  if (menu == nullptr || rect.IsEmpty()) return;
+  MENUINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIM_BACKGROUND;
+  HBRUSH brush = GetMenuInfo(menu, &info) && info.hbrBack != nullptr ? info.hbrBack
+                                                                     : GetSysColorBrush(COLOR_MENU);
+  POINT previous{};
+  SetBrushOrgEx(dc, brushOrigin.X, brushOrigin.Y, &previous);
+  const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+  FillRect(dc, &r, brush);
+  SetBrushOrgEx(dc, previous.x, previous.y, nullptr);
 }

@@ -8,6 +8,7 @@
 #include "framework/core/Types.h"
 #include "framework/win/GdiObjects.h"
 
+class TBackground;
 class TCanvas;
 class TCustomDvMenuStyler;
 class TMenuItem;
@@ -46,6 +47,11 @@ TRect MenuBarBand(HDC dc, const TRect& item);
 // fallback when it cannot be had.
 int MenuBarItemsRight(HDC dc, int fallback);
 
-// Makes color (clNone: the system's menu colour) the background of menu and its sub-menus; brush
-// receives the new brush, which must outlive the menu's use of it.
-void SetMenuBackground(HMENU menu, TColor color, GdiObject<HBRUSH>& brush);
+// Makes the background the menu windows' own for menu and its sub-menus, for room that no item
+// covers and for what the background leaves unpainted: its colour, or without one (clNone) its
+// bitmap picture tiled, or else the system's menu colour. brush receives the new brush, which must
+// outlive the menu's use of it.
+void SetMenuBackground(HMENU menu, TBackground& background, GdiObject<HBRUSH>& brush);
+// Fills rect with the background of the menu shown in the window that owns dc (its own brush, or
+// the system's menu colour), a pattern aligned to brushOrigin. Nothing without a menu window.
+void FillWithMenuBackground(HDC dc, const TRect& rect, const TPoint& brushOrigin);

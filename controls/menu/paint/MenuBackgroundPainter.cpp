@@ -10,9 +10,24 @@
 
 namespace {
 
+// The picture's top left corner in area (the cache).
+TPoint PictureCorner(const TRect& area, TBackground& background, const TGraphic& picture) {
+  switch (background.Position()) {
+    case bpTiled:
+    case bpStretched:
+      return TPoint{area.Left, area.Top};
+    case bpXY:
+      return TPoint{area.Left + background.OffsetX(), area.Top + background.OffsetY()};
+    default:
+      return PlaceBackgroundImage(background.Position(), area, picture.Width(), picture.Height(),
+                                  background.OffsetX(), background.OffsetY());
+  }
+}
+
 void DrawPicture(TCanvas& cache, const TRect& area, TBackground& background, TGraphic& picture) {
   const int width = picture.Width();
   const int height = picture.Height();
+  const TPoint corner = PictureCorner(area, background, picture);
   switch (background.Position()) {
     case bpTiled:
       if (width < 1 || height < 1) return;
@@ -23,18 +38,18 @@ void DrawPicture(TCanvas& cache, const TRect& area, TBackground& background, TGr
     case bpStretched:
       cache.StretchDraw(area, picture);
       return;
-    case bpXY:
-      cache.Draw(background.OffsetX(), background.OffsetY(), picture);
-      return;
-    default: {
-      const TPoint at = PlaceBackgroundImage(background.Position(), area, width, height,
-                                             background.OffsetX(), background.OffsetY());
-      cache.Draw(at.X, at.Y, picture);
-    }
+    default:
+      cache.Draw(corner.X, corner.Y, picture);
   }
 }
 
 }  // namespace
+
+TPoint BackgroundPictureCorner(const TRect& rect, TBackground& background) {
+  const TRect inset = rect.Inflate(-background.MarginX(), -background.MarginY());
+  if (!background.HasImage()) return TPoint{inset.Left, inset.Top};
+  return PictureCorner(inset, background, *background.Image()->Graphic());
+}
 
 void PaintBackground(TCanvas& canvas, const TRect& rect, TBackground& background) {
   const TRect inset = rect.Inflate(-background.MarginX(), -background.MarginY());

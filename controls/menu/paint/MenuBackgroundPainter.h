@@ -13,3 +13,7 @@ class TCanvas;
 // drawn at the inset rectangle's top left (transparently when the cache is transparent). Where
 // neither gradient nor picture paints, the target shows through: the cache starts as a copy of it.
 void PaintBackground(TCanvas& canvas, const TRect& rect, TBackground& background);
+
+// Where PaintBackground puts the top left corner of the picture (of the first tile), in the
+// coordinates of rect.
+TPoint BackgroundPictureCorner(const TRect& rect, TBackground& background);

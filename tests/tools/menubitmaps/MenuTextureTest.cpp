@@ -32,12 +32,27 @@ TEST(MenuTextureTest, NinetySixSquareWithTwoHundredFiftySixColours) {
   EXPECT_EQ(texture.width, 96);
   EXPECT_EQ(texture.height, 96);
   EXPECT_EQ(texture.bitCount, 8);
-  EXPECT_EQ(texture.palette.size(), 256u);
+  ASSERT_EQ(texture.palette.size(), 256u);
+  std::set<uint32_t> colours;
+  for (const TDibColor& entry : texture.palette)
+    colours.insert((entry.red << 16) | (entry.green << 8) | entry.blue);
+  EXPECT_EQ(colours.size(), 256u) << "256 different colours";
   std::set<uint8_t> used;
   for (int y = 0; y < 96; ++y)
     for (int x = 0; x < 96; ++x)
       used.insert(texture.Row(y)[x]);
   EXPECT_GT(used.size(), 100u) << "a grain, not a few flat colours";
+}
+
+TEST(MenuTextureTest, TheBottomLeftColourMarksThatPixelAlone) {
+  // A background picture is drawn with its bottom left colour transparent.
+  const TDibImage texture = MenuTextureImage();
+  const uint32_t corner = DibPixelRgb(texture, 0, 95);
+  int same = 0;
+  for (int y = 0; y < 96; ++y)
+    for (int x = 0; x < 96; ++x)
+      same += DibPixelRgb(texture, x, y) == corner ? 1 : 0;
+  EXPECT_EQ(same, 1);
 }
 
 TEST(MenuTextureTest, WhiteTextIsReadableOnEveryPixel) {
