@@ -15,8 +15,9 @@ void TEnvironmentScope::Set(const std::string& name, const std::string& value) {
   SetEnvironmentVariableA(name.c_str(), value.c_str());
 }
 
-TProgramProcess::TProgramProcess(const std::string& exePath) {
+TProgramProcess::TProgramProcess(const std::string& exePath, const std::string& arguments) {
   std::string commandLine = "\"" + exePath + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   // Wine now and then refuses a start with ERROR_INTERNAL_ERROR right after the previous

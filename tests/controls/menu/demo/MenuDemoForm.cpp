@@ -21,6 +21,10 @@ const TClassInfo& TMenuDemoFrm::StaticClassInfo() {
 
 TMenuDemoFrm::TMenuDemoFrm(TComponent* owner) : TForm(owner) {}
 
+TMenuDemoFrm::~TMenuDemoFrm() {
+  if (TDvMainMenu* bar = Bar()) bar->SetWindowHandle(nullptr);
+}
+
 void TMenuDemoFrm::Prepare() {
   images_ = &TComponent::Create<TImageList>(*this);
   for (TColor color : kDemoImageColors) {

@@ -19,6 +19,8 @@ class TMenuDemoFrm : public TForm {
   DV_CLASS(TMenuDemoFrm)
  public:
   explicit TMenuDemoFrm(TComponent* owner);
+  // The bar leaves the window before the window goes: a window destroys the menu it carries.
+  ~TMenuDemoFrm() override;
 
   // After loading: the image list for both menus and the bar on the window.
   void Prepare();
