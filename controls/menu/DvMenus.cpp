@@ -59,7 +59,9 @@ void TDvPopupMenu::Loaded() {
 
 void TDvPopupMenu::DoPopup(TObject* sender) {
   TPopupMenu::DoPopup(sender);
-  SetMenuBackground(Handle(), MenuStyler()->Background(), backgroundBrush_);
+  GdiObject<HBRUSH> brush = MenuBackgroundBrush(MenuStyler()->Background());
+  // The old brush goes only once no menu refers to it any more.
+  if (SetMenuBackground(Handle(), brush.Get())) backgroundBrush_ = std::move(brush);
 }
 
 void TDvPopupMenu::Notification(TComponent* component, TOperation operation) {
@@ -103,6 +105,17 @@ void TDvMainMenu::SetMenuStyler(TCustomDvMenuStyler* styler) {
 
 void TDvMainMenu::RepaintMenuBar() {
   if (WindowHandle() != nullptr) DrawMenuBar(WindowHandle());
+}
+
+void TDvMainMenu::HandleRebuilt(HMENU newHandle) {
+  TMainMenu::HandleRebuilt(newHandle);
+  if (MenuStyler() == nullptr) return;
+  // The drop-downs only: the bar itself is the window's.
+  GdiObject<HBRUSH> brush = MenuBackgroundBrush(MenuStyler()->Background());
+  const int count = GetMenuItemCount(newHandle);
+  for (int i = 0; i < count; ++i)
+    if (const HMENU dropDown = GetSubMenu(newHandle, i)) SetMenuBackground(dropDown, brush.Get());
+  backgroundBrush_ = std::move(brush);
 }
 
 void TDvMainMenu::MenuChanged(TMenuItem* source, bool rebuild) {

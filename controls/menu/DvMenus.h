@@ -84,6 +84,10 @@ class TDvMainMenu : public TMainMenu, public IStyledMenu {
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
 
+ protected:
+  // The drop-downs get the styler's background as their windows' own, as a popup menu does.
+  void HandleRebuilt(HMENU newHandle) override;
+
  private:
   struct FontHook {
     TDvMainMenu* menu;
@@ -94,4 +98,5 @@ class TDvMainMenu : public TMainMenu, public IStyledMenu {
 
   TStyledMenuCore core_;
   TCustomDvMenuStyler* fontHooked_ = nullptr;
+  GdiObject<HBRUSH> backgroundBrush_;
 };

@@ -193,4 +193,43 @@ TEST_F(ProgramTrayMenuTest, TheHoveredItemIsFilledAndFramedOverTheIconColumn) {
   EXPECT_EQ(shot.At(layout.PaintRight() - 1, Item(3).Top + 1), kBackground);
 }
 
+// The program carries the styled menu's bitmaps under their names: three one-bit glyphs (the tick
+// with its 24 black pixels) and the 96 x 96, 256-colour texture.
+TEST(ProgramMenuBitmapsTest, TheFourBitmapsAreResourcesOfTheProgram) {
+  const HMODULE program = LoadLibraryExA(DV_PROGRAM_PATH, nullptr,
+                                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(program, nullptr);
+  struct Expected {
+    const char* name;
+    int width;
+    int height;
+    int bits;
+  };
+  for (const Expected& bitmap :
+       {Expected{"DVCHECKITEM", 16, 16, 1}, Expected{"DVRADIOITEM", 16, 16, 1},
+        Expected{"DVSUBMENUITEM", 4, 7, 1}, Expected{"MENUTEXTURE", 96, 96, 8}}) {
+    const HRSRC found = FindResourceA(program, bitmap.name, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
+    ASSERT_NE(found, nullptr) << bitmap.name;
+    const auto* header =
+        static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(program, found)));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->biWidth, bitmap.width) << bitmap.name;
+    EXPECT_EQ(header->biHeight, bitmap.height) << bitmap.name;
+    EXPECT_EQ(header->biBitCount, bitmap.bits) << bitmap.name;
+    if (std::string(bitmap.name) == "MENUTEXTURE") EXPECT_EQ(header->biClrUsed % 256, 0u);
+    if (std::string(bitmap.name) != "DVCHECKITEM") continue;
+    // Colour 0 black, colour 1 white; rows of 4 bytes, bottom up, after the two palette entries.
+    const auto* palette = reinterpret_cast<const RGBQUAD*>(header + 1);
+    EXPECT_EQ(palette[0].rgbRed + palette[0].rgbGreen + palette[0].rgbBlue, 0);
+    EXPECT_EQ(palette[1].rgbRed + palette[1].rgbGreen + palette[1].rgbBlue, 3 * 255);
+    const auto* rows = reinterpret_cast<const uint8_t*>(palette + 2);
+    int black = 0;
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x)
+        black += (rows[y * 4 + x / 8] & (0x80 >> (x % 8))) == 0 ? 1 : 0;
+    EXPECT_EQ(black, 24);
+  }
+  FreeLibrary(program);
+}
+
 }  // namespace

@@ -153,22 +153,25 @@ int MenuBarItemsRight(HDC dc, int fallback) {
   return last.right - WindowOrigin(window).x;
 }
 
-void SetMenuBackground(HMENU menu, TBackground& background, GdiObject<HBRUSH>& brush) {
-  if (menu == nullptr) return;
-  GdiObject<HBRUSH> replacement;
+GdiObject<HBRUSH> MenuBackgroundBrush(TBackground& background) {
+  GdiObject<HBRUSH> brush;
   if (background.Color() != clNone) {
-    replacement.Reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(background.Color()))));
+    brush.Reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(background.Color()))));
   } else if (background.HasImage()) {
     // The brush keeps its own copy of the pixels.
     if (auto* picture = dynamic_cast<TBitmap*>(background.Image()->Graphic()))
-      replacement.Reset(CreatePatternBrush(picture->Handle()));
+      brush.Reset(CreatePatternBrush(picture->Handle()));
   }
+  return brush;
+}
+
+bool SetMenuBackground(HMENU menu, HBRUSH brush) {
+  if (menu == nullptr) return false;
   MENUINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
-  info.hbrBack = replacement.Get();
-  // The old brush goes only once no menu refers to it any more.
-  if (SetMenuInfo(menu, &info)) brush = std::move(replacement);
+  info.hbrBack = brush;
+  return SetMenuInfo(menu, &info) != FALSE;
 }
 
 void FillWithMenuBackground(HDC dc, const TRect& rect, const TPoint& brushOrigin) {

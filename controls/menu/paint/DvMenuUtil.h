@@ -47,11 +47,13 @@ TRect MenuBarBand(HDC dc, const TRect& item);
 // fallback when it cannot be had.
 int MenuBarItemsRight(HDC dc, int fallback);
 
-// Makes the background the menu windows' own for menu and its sub-menus, for room that no item
-// covers and for what the background leaves unpainted: its colour, or without one (clNone) its
-// bitmap picture tiled, or else the system's menu colour. brush receives the new brush, which must
-// outlive the menu's use of it.
-void SetMenuBackground(HMENU menu, TBackground& background, GdiObject<HBRUSH>& brush);
+// The menu windows' own background, for room that no item covers and for what the background
+// leaves unpainted: its colour, or without one (clNone) its bitmap picture as a pattern; no brush
+// (the system's menu colour) otherwise.
+GdiObject<HBRUSH> MenuBackgroundBrush(TBackground& background);
+// Makes brush (nullptr: the system's menu colour) the background of menu and its sub-menus; the
+// brush must outlive the menu's use of it. False when the menu refused it.
+bool SetMenuBackground(HMENU menu, HBRUSH brush);
 // Fills rect with the background of the menu shown in the window that owns dc (its own brush, or
 // the system's menu colour), a pattern aligned to brushOrigin. Nothing without a menu window.
 void FillWithMenuBackground(HDC dc, const TRect& rect, const TPoint& brushOrigin);

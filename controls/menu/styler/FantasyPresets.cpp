@@ -6,6 +6,7 @@
 
 #include "controls/menu/styler/DvMenuStyler.h"
 #include "framework/core/Picture.h"
+#include "framework/core/SysUtils.h"
 #include "framework/win/Bitmap.h"
 
 namespace {
@@ -68,15 +69,21 @@ const std::optional<TGradientDirection> kSeparatorGradientDirection[kPresetCount
 const bool kSideBarVisible[kPresetCount] = {false, false, false, false, false, false, false, false, true};
 // clang-format on
 
+// The program's "MENUTEXTURE"; a program without it, or with one that cannot be read, gets no
+// picture.
 void LoadTexture(TBackground& background) {
   const HINSTANCE program = GetModuleHandleA(nullptr);
-  if (!TBitmap::HasBitmapResource(program, "MENUTEXTURE")) {
-    background.SetImage(nullptr);
-    return;
-  }
   TBitmap texture;
-  texture.LoadFromResourceName(program, "MENUTEXTURE");
-  background.Image()->SetGraphic(&texture);
+  try {
+    if (TBitmap::HasBitmapResource(program, "MENUTEXTURE"))
+      texture.LoadFromResourceName(program, "MENUTEXTURE");
+  } catch (const EInvalidGraphic&) {
+    texture.Assign(nullptr);
+  }
+  if (texture.Empty())
+    background.SetImage(nullptr);
+  else
+    background.Image()->SetGraphic(&texture);
 }
 
 }  // namespace

@@ -122,6 +122,18 @@ TEST(MenuBackgroundPaintTest, TheCacheIsKeptBetweenPaintsAndOnlyResized) {
   EXPECT_EQ(cache.PixelFormat(), pf32bit);
 }
 
+TEST(SideBarBackgroundTest, ABitmapPictureMakesTheCacheTransparentWhenTheBackgroundIsSet) {
+  TSideBar plain;
+  plain.SetBackground(TBackground());
+  EXPECT_FALSE(plain.Background().Cache().Transparent());
+  TBackground pictured;
+  SetRedPicture(pictured, 4, 4);
+  TSideBar bar;
+  bar.SetBackground(pictured);
+  EXPECT_TRUE(bar.Background().Cache().Transparent());
+  EXPECT_FALSE(bar.Image().Cache().Transparent()) << "the picture layer is not touched";
+}
+
 // ---- the side bar ----
 
 // The bounds of the pixels of one colour.

@@ -70,6 +70,7 @@ class MenuWindowTest : public testing::TestWithParam<TFantasyStyle> {
     // An open menu holds the program in its loop: close it first.
     for (int i = 0; i < 3 && menu != nullptr && IsWindowVisible(menu); ++i)
       PressKey(VK_ESCAPE);
+    if (barActive) PressKey(VK_ESCAPE);
     if (program && form != nullptr) EXPECT_TRUE(program->CloseAndWait(form, 5000));
   }
 
@@ -120,6 +121,7 @@ class MenuWindowTest : public testing::TestWithParam<TFantasyStyle> {
   std::unique_ptr<TProgramProcess> program;
   HWND form = nullptr;
   HWND menu = nullptr;
+  bool barActive = false;  // F10 made the bar active
 };
 
 TEST_P(MenuWindowTest, ThePopupMenuShowsOnlyWhatThePainterDraws) {
@@ -394,6 +396,44 @@ TEST_P(SubMenuWindowTest, ASubMenuOpensShiftedByTheReserveBesideThePaintersArrow
 }
 
 INSTANTIATE_TEST_SUITE_P(SilverFox, SubMenuWindowTest, testing::Values(fsSilverFox),
+                         [](const testing::TestParamInfo<TFantasyStyle>& info) {
+                           return FantasyStyleNames()[info.param];
+                         });
+
+}  // namespace
+
+namespace {
+
+class MenuBarWindowTest : public MenuWindowTest {};
+
+TEST_P(MenuBarWindowTest, TheBarsEmptyRestCarriesTheBandsGradient) {
+  SetForegroundWindow(form);
+  PressKey(VK_F10);
+  barActive = true;
+  RECT bounds{};
+  GetWindowRect(form, &bounds);
+  POINT clientOrigin{0, 0};
+  ClientToScreen(form, &clientOrigin);
+  RECT client{};
+  GetClientRect(form, &client);
+  const int clientTop = clientOrigin.y - bounds.top;
+  const int x = clientOrigin.x - bounds.left + client.right - 2;
+  const TRootItem& root = styler->RootItem();
+  const TColor top = Plain(root.Color());
+  const TColor bottom = Plain(root.ColorTo());
+  const TWindowShot shot(form);
+  // The bar's rows end where the client area starts; they begin where the band's first colour is.
+  int first = clientTop - 1;
+  while (first > 0 && shot.At(x, first) != top)
+    --first;
+  const int height = clientTop - first;
+  ASSERT_GT(height, 10) << "no band found above the client area";
+  ASSERT_LT(height, 40);
+  for (int row = 0; row < height; ++row)
+    EXPECT_EQ(shot.At(x, first + row), Shade(top, bottom, row, height)) << "row " << row;
+}
+
+INSTANTIATE_TEST_SUITE_P(SilverFox, MenuBarWindowTest, testing::Values(fsSilverFox),
                          [](const testing::TestParamInfo<TFantasyStyle>& info) {
                            return FantasyStyleNames()[info.param];
                          });
