@@ -68,20 +68,15 @@ void DrawCheckMark(const TMenuItem& item, const TCustomDvMenuStyler& styler, TCa
   const int extent = std::min(styler.IconBar().Size(), itemHeight);
   const TRect frame{centreX - extent / 2, centreY - extent / 2 + 1, centreX + (extent + 1) / 2,
                     centreY + (extent + 1) / 2 + 1};
-  const bool selected = Has(state, odSelected);
   const bool radio = item.RadioItem();
-  const TIconBar& icons = styler.IconBar();
-  const TSelectedItem& chosen = styler.SelectedItem();
-  const TColorPair& colors = radio ? (selected ? chosen.RadioColors() : icons.RadioColors())
-                                   : (selected ? chosen.CheckColors() : icons.CheckColors());
-  const TGradientDirection direction =
-      radio ? (selected ? chosen.RadioGradientDirection() : icons.RadioGradientDirection())
-            : (selected ? chosen.CheckGradientDirection() : icons.CheckGradientDirection());
-  const TColor border = radio ? (selected ? chosen.RadioBorder() : icons.RadioBorder())
-                              : (selected ? chosen.CheckBorder() : icons.CheckBorder());
+  const TMarkLooks& looks = Has(state, odSelected)
+                                ? static_cast<const TMarkLooks&>(styler.SelectedItem())
+                                : static_cast<const TMarkLooks&>(styler.IconBar());
+  const TMarkLook& look = radio ? looks.RadioLook() : looks.CheckLook();
   const HDC dc = canvas.Handle();
-  if (item.Enabled()) GradientFill(dc, frame, direction, colors.Get(0), colors.Get(1));
-  FrameInColor(dc, frame, border);
+  if (item.Enabled())
+    GradientFill(dc, frame, look.direction, look.colors.Get(0), look.colors.Get(1));
+  FrameInColor(dc, frame, look.border);
   auto& glyphs = const_cast<TCustomDvMenuStyler&>(styler).Glyphs();
   TBitmap& glyph = radio ? glyphs.Radio() : glyphs.Check();
   DrawGlyph(canvas, glyph, (box.Left + box.Right - glyph.Width()) / 2,

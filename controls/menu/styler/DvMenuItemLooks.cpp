@@ -18,21 +18,13 @@ const TClassInfo& TSelectedItem::StaticClassInfo() {
     PublishColor<S>(b, "BorderColor", &S::BorderColor, &S::SetBorderColor, 0x6F4B4B);
     b.Object("Font", [](S& s) { return &s.Font(); });
     b.Bool("UseSystemFont", &S::UseSystemFont, &S::SetUseSystemFont, true);
-    PublishPairColor<S>(b, "CheckColor", &S::CheckColors, 0, 0x3E80FE);
-    PublishPairColor<S>(b, "CheckColorTo", &S::CheckColors, 1, clNone);
-    PublishColor<S>(b, "CheckBorder", &S::CheckBorder, &S::SetCheckBorder, 0x6F4B4B);
-    b.template Enum<TGradientDirection>("CheckGradientDirection", &S::CheckGradientDirection,
-                                        &S::SetCheckGradientDirection, Directions(), gdVertical);
-    PublishPairColor<S>(b, "RadioColor", &S::RadioColors, 0, 0x3E80FE);
-    PublishPairColor<S>(b, "RadioColorTo", &S::RadioColors, 1, clNone);
-    PublishColor<S>(b, "RadioBorder", &S::RadioBorder, &S::SetRadioBorder, 0x6F4B4B);
-    b.template Enum<TGradientDirection>("RadioGradientDirection", &S::RadioGradientDirection,
-                                        &S::SetRadioGradientDirection, Directions(), gdVertical);
+    PublishMarkLooks<S>(b, 0x3E80FE, 0x6F4B4B);
   });
   return info;
 }
 
-TSelectedItem::TSelectedItem() : TGradientBar(0xC2EEFF, clNone, gdVertical) {
+TSelectedItem::TSelectedItem()
+    : TGradientBar(0xC2EEFF, clNone, gdVertical), TMarkLooks(0x3E80FE, 0x6F4B4B) {
   AssignSystemMenuFont(font_);
   font_.SetColor(clWindowText);
 }
@@ -42,11 +34,10 @@ void TSelectedItem::Assign(const TPersistent* source) {
     borderColor_ = item->borderColor_;
     font_.Assign(&item->font_);
     useSystemFont_ = item->useSystemFont_;
-    checkColors_ = item->checkColors_;
-    checkDirection_ = item->checkDirection_;
-    radioColors_ = item->radioColors_;
-    radioBorder_ = item->radioBorder_;
-    radioDirection_ = item->radioDirection_;
+    // Everything of the check box but its frame.
+    check_.colors = item->check_.colors;
+    check_.direction = item->check_.direction;
+    radio_ = item->radio_;
     return;
   }
   AssignGradient(source);

@@ -3,9 +3,10 @@
 #pragma once
 
 #include "controls/menu/styler/DvMenuGradientBar.h"
+#include "controls/menu/styler/DvMenuMarkLooks.h"
 #include "framework/win/Font.h"
 
-class TSelectedItem : public TGradientBar {
+class TSelectedItem : public TGradientBar, public TMarkLooks {
   DV_CLASS(TSelectedItem)
  public:
   TSelectedItem();
@@ -18,18 +19,6 @@ class TSelectedItem : public TGradientBar {
   void SetFont(const TFont& font) { font_.Assign(&font); }
   bool UseSystemFont() const { return useSystemFont_; }
   void SetUseSystemFont(bool use) { useSystemFont_ = use; }
-  TColorPair& CheckColors() { return checkColors_; }
-  const TColorPair& CheckColors() const { return checkColors_; }
-  TColor CheckBorder() const { return checkBorder_; }
-  void SetCheckBorder(TColor color) { checkBorder_ = color; }
-  TGradientDirection CheckGradientDirection() const { return checkDirection_; }
-  void SetCheckGradientDirection(TGradientDirection direction) { checkDirection_ = direction; }
-  TColorPair& RadioColors() { return radioColors_; }
-  const TColorPair& RadioColors() const { return radioColors_; }
-  TColor RadioBorder() const { return radioBorder_; }
-  void SetRadioBorder(TColor color) { radioBorder_ = color; }
-  TGradientDirection RadioGradientDirection() const { return radioDirection_; }
-  void SetRadioGradientDirection(TGradientDirection direction) { radioDirection_ = direction; }
 
   // From a selected item: BorderColor, Font, UseSystemFont, the check colours and direction and
   // the radio settings (not the fill colours, not CheckBorder); from another gradient bar its
@@ -40,12 +29,6 @@ class TSelectedItem : public TGradientBar {
   TColor borderColor_ = 0x6F4B4B;
   TFont font_;
   bool useSystemFont_ = true;
-  TColorPair checkColors_{0x3E80FE, clNone};
-  TColor checkBorder_ = 0x6F4B4B;
-  TGradientDirection checkDirection_ = gdVertical;
-  TColorPair radioColors_{0x3E80FE, clNone};
-  TColor radioBorder_ = 0x6F4B4B;
-  TGradientDirection radioDirection_ = gdVertical;
 };
 
 class TRootItem : public TGradientBar {
