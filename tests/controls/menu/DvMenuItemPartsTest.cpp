@@ -68,25 +68,6 @@ const char kPartsForm[] =
     "  end\n"
     "end\n";
 
-// The bounds of the pixels of one colour (or, with matching false, of any other colour).
-struct Ink {
-  int left = 1 << 20;
-  int right = -1;
-  int count = 0;
-};
-
-Ink InkIn(const DibSurface& surface, const TRect& rect, TColor color, bool matching = true) {
-  Ink ink;
-  for (int y = rect.Top; y < rect.Bottom; ++y)
-    for (int x = rect.Left; x < rect.Right; ++x)
-      if ((surface.At(x, y) == color) == matching) {
-        ink.left = std::min(ink.left, x);
-        ink.right = std::max(ink.right, x);
-        ++ink.count;
-      }
-  return ink;
-}
-
 TColor System(int index) {
   const COLORREF rgb = GetSysColor(index);
   return RGBColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));

@@ -23,26 +23,6 @@ constexpr int kReserve = 15;               // the arrow reserve on Windows 6.1
 constexpr int kRight = kWidth - kReserve;  // what the painter fills
 constexpr int kTextLeft = 24 + 5;
 
-// Bounds of the pixels of one colour in a rectangle.
-struct Ink {
-  int left = 1 << 20;
-  int right = -1;
-  int count = 0;
-};
-
-// matching false: the pixels of any other colour.
-Ink InkIn(const DibSurface& surface, const TRect& rect, TColor color, bool matching = true) {
-  Ink ink;
-  for (int y = rect.Top; y < rect.Bottom; ++y)
-    for (int x = rect.Left; x < rect.Right; ++x)
-      if ((surface.At(x, y) == color) == matching) {
-        ink.left = std::min(ink.left, x);
-        ink.right = std::max(ink.right, x);
-        ++ink.count;
-      }
-  return ink;
-}
-
 class TrayMenuPaintTest : public StyledMenuTest {
  protected:
   void SetUp() override {

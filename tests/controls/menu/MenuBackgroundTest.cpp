@@ -12,6 +12,7 @@
 #include "framework/core/Picture.h"
 #include "framework/win/Bitmap.h"
 #include "framework/win/Canvas.h"
+#include "tests/controls/menu/MenuTestFixture.h"
 #include "tests/framework/win/GraphicsTestSupport.h"
 
 namespace {
@@ -136,29 +137,6 @@ TEST(SideBarBackgroundTest, ABitmapPictureMakesTheCacheTransparentWhenTheBackgro
 
 // ---- the side bar ----
 
-// The bounds of the pixels of one colour.
-struct Ink {
-  int left = 1 << 20;
-  int top = 1 << 20;
-  int right = -1;
-  int bottom = -1;
-  int count = 0;
-};
-
-Ink InkOf(const DibSurface& surface, TColor color) {
-  Ink ink;
-  for (int y = 0; y < surface.Height(); ++y)
-    for (int x = 0; x < surface.Width(); ++x)
-      if (surface.At(x, y) == color) {
-        ink.left = std::min(ink.left, x);
-        ink.top = std::min(ink.top, y);
-        ink.right = std::max(ink.right, x);
-        ink.bottom = std::max(ink.bottom, y);
-        ++ink.count;
-      }
-  return ink;
-}
-
 class SideBarPaintTest : public testing::Test {
  protected:
   SideBarPaintTest() {
@@ -170,7 +148,7 @@ class SideBarPaintTest : public testing::Test {
   Ink Caption() {
     DibSurface surface(40, 200, kUntouched);
     PaintSideBarCaption(surface.DC(), TRect{8, 20, 32, 180}, bar);
-    const Ink ink = InkOf(surface, kRed);
+    const Ink ink = InkIn(surface, TRect{0, 0, surface.Width(), surface.Height()}, kRed);
     EXPECT_GT(ink.count, 50);
     EXPECT_GE(ink.left, 8);
     EXPECT_LE(ink.right, 31);
@@ -213,8 +191,8 @@ TEST_F(SideBarPaintTest, TheShadowLiesDepthPixelsRightAndUp) {
   bar.SetDepth(2);
   DibSurface surface(40, 200, kUntouched);
   PaintSideBarCaption(surface.DC(), TRect{8, 20, 32, 180}, bar);
-  const Ink text = InkOf(surface, kRed);
-  const Ink shadow = InkOf(surface, 0x00FF00);
+  const Ink text = InkIn(surface, TRect{0, 0, surface.Width(), surface.Height()}, kRed);
+  const Ink shadow = InkIn(surface, TRect{0, 0, surface.Width(), surface.Height()}, 0x00FF00);
   ASSERT_GT(shadow.count, 10);
   EXPECT_EQ(shadow.right, text.right + 2);
   EXPECT_EQ(shadow.top, text.top - 2);
