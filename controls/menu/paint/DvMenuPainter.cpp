@@ -39,6 +39,36 @@ void PaintBackgroundPicture(TCanvas& canvas, const TRect& area, const TRect& ima
          surface.Handle(), target.Left - area.Left, target.Top - area.Top, SRCCOPY);
 }
 
+// The item's icon column and its share of the menu-wide background (gradient and picture).
+// bounds: the item less the arrow reserve; content: bounds right of the side bar.
+void PaintColumnAndBackground(const TMenuItem& item, TCustomDvMenuStyler& styler, TCanvas& canvas,
+                              const TRect& area, const TRect& bounds, const TRect& content) {
+  const HDC dc = canvas.Handle();
+  const TIconBar& icons = styler.IconBar();
+  const TRect column{content.Left, content.Top, content.Left + icons.Size(), content.Bottom};
+  GradientFill(dc, column, icons.GradientDirection(), icons.Color(), icons.ColorTo());
+  TBackground& background = styler.Background();
+  const TRect backgroundArea{column.Right, area.Top, area.Right, area.Bottom};
+  const TRect share{column.Right, bounds.Top, bounds.Right, bounds.Bottom};
+  TRect imageArea = area;
+  if (SideBarApplies(item, styler)) imageArea.Left += styler.SideBar().Size();
+  imageArea.Left += icons.Size();
+  imageArea.Right -= styler.SystemArrowReserve();
+  if (background.Color() == clNone) {
+    // A background without a colour shows the menu window's own (its picture as a pattern, in
+    // step with where the picture lies); the window system does not erase an item before it
+    // draws it again, so the item puts it back itself.
+    FillWithMenuBackground(dc, share.Intersect(backgroundArea),
+                           BackgroundPictureCorner(imageArea, background));
+  }
+  GradientSlice(dc, backgroundArea, background.GradientDirection(), background.Color(),
+                background.ColorTo(), share);
+  if (background.HasImage())
+    PaintBackgroundPicture(canvas, area, imageArea,
+                           TRect{column.Right, content.Top, content.Right, content.Bottom},
+                           background);
+}
+
 }  // namespace
 
 std::string StyledShortCutText(TShortCut shortCut) {
@@ -107,31 +137,7 @@ void DrawStyledMenuItem(TMenuItem& item, TCanvas& canvas, const TRect& rect,
     PaintSideBarCaption(canvas.Handle(), barArea, bar);
     PaintSideBarFrame(canvas.Handle(), barArea, bar);
   }
-  if (!barItem) {
-    const TIconBar& icons = styler.IconBar();
-    const TRect column{content.Left, content.Top, content.Left + icons.Size(), content.Bottom};
-    GradientFill(dc, column, icons.GradientDirection(), icons.Color(), icons.ColorTo());
-    TBackground& background = styler.Background();
-    const TRect backgroundArea{column.Right, area.Top, area.Right, area.Bottom};
-    const TRect share{column.Right, bounds.Top, bounds.Right, bounds.Bottom};
-    TRect imageArea = area;
-    if (SideBarApplies(item, styler)) imageArea.Left += styler.SideBar().Size();
-    imageArea.Left += icons.Size();
-    imageArea.Right -= styler.SystemArrowReserve();
-    if (background.Color() == clNone) {
-      // A background without a colour shows the menu window's own (its picture as a pattern, in
-      // step with where the picture lies); the window system does not erase an item before it
-      // draws it again, so the item puts it back itself.
-      FillWithMenuBackground(dc, share.Intersect(backgroundArea),
-                             BackgroundPictureCorner(imageArea, background));
-    }
-    GradientSlice(dc, backgroundArea, background.GradientDirection(), background.Color(),
-                  background.ColorTo(), share);
-    if (background.HasImage())
-      PaintBackgroundPicture(canvas, area, imageArea,
-                             TRect{column.Right, content.Top, content.Right, content.Bottom},
-                             background);
-  }
+  if (!barItem) PaintColumnAndBackground(item, styler, canvas, area, bounds, content);
   if (item.IsLine()) DrawStyledSeparator(dc, styler, content);
   DrawStyledItemBody(item, *menu, styler, canvas, content, state);
   DrawMenuWindowFrame(item, *menu, styler, dc);

@@ -11,11 +11,13 @@ constexpr char kSample[] = "Ag";
 
 bool DrawsSmoothed(const LOGFONTA& font) {
   GdiObject<HFONT> handle(CreateFontIndirectA(&font));
-  MemoryDC dc;
-  if (!handle || dc.Get() == nullptr) return false;
-  SelectGuard selectFont(dc.Get(), handle.Get());
   SIZE extent{};
-  GetTextExtentPoint32A(dc.Get(), kSample, sizeof(kSample) - 1, &extent);
+  {
+    MemoryDC measure;
+    if (!handle || measure.Get() == nullptr) return false;
+    SelectGuard selectFont(measure.Get(), handle.Get());
+    GetTextExtentPoint32A(measure.Get(), kSample, sizeof(kSample) - 1, &extent);
+  }
   if (extent.cx <= 0 || extent.cy <= 0) return false;
 
   BITMAPINFO info{};
@@ -26,9 +28,13 @@ bool DrawsSmoothed(const LOGFONTA& font) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  GdiObject<HBITMAP> surface(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  GdiObject<HBITMAP> surface(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!surface || bits == nullptr) return false;
+  // The DC goes (putting its own bitmap back) before the surface and the font are deleted.
+  MemoryDC dc;
+  if (dc.Get() == nullptr) return false;
   dc.SelectBitmap(surface.Get());
+  SelectGuard selectFont(dc.Get(), handle.Get());
   const RECT all{0, 0, extent.cx, extent.cy};
   FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   SetBkMode(dc.Get(), TRANSPARENT);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "controls/menu/paint/MenuFontSmoothing.h"
 #include "framework/win/Canvas.h"
 #include "framework/win/MenuItem.h"
 #include "framework/win/SystemMenuFont.h"
@@ -122,6 +123,22 @@ TEST_F(TrayMenuPaintTest, TheSeparatorIsAOnePixelLineInsetTwoPixels) {
   EXPECT_EQ(surface->Count(0, 0, kWidth, 1, kSeparatorLine), 0);
   EXPECT_EQ(surface->Count(0, 2, kWidth, 3, kSeparatorLine), 0);
   EXPECT_EQ(surface->At(0, 1), clWhite);
+}
+
+TEST(MenuFontSmoothingTest, ABoldFontIsDrawnNoSmootherThanItsRegularFace) {
+  TFont font;
+  AssignSystemMenuFont(font);
+  LOGFONTA regular = font.LogFont();
+  regular.lfWeight = FW_NORMAL;
+  MatchRegularSmoothing(font);
+  EXPECT_EQ(font.Quality(), fqDefault) << "a regular font is left alone";
+  font.SetStyle(font.Style() | (1u << fsBold));
+  MatchRegularSmoothing(font);
+  if (!DrawsSmoothed(regular))
+    EXPECT_FALSE(DrawsSmoothed(font.LogFont())) << "bi-level like its regular face";
+  else
+    EXPECT_EQ(font.Quality(), fqDefault) << "a smoothed regular face leaves bold as it is";
+  EXPECT_EQ(font.LogFont().lfWeight, FW_BOLD);
 }
 
 }  // namespace
