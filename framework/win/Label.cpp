@@ -12,7 +12,7 @@ UINT TCustomLabel::TextFlags() const {
   if (wordWrap_) flags |= DT_WORDBREAK;
   if (alignment_ == taRightJustify) flags |= DT_RIGHT;
   if (alignment_ == taCenter) flags |= DT_CENTER;
-  return flags;
+  return DrawTextBiDiModeFlags(flags);
 }
 
 void TCustomLabel::DoDrawText(TRect& rect, UINT flags) {
@@ -63,13 +63,18 @@ void TCustomLabel::AdjustBounds() {
     TCanvasDCScope scope(Canvas(), screen.Get());
     DoDrawText(rect, (TextFlags() & ~static_cast<UINT>(DT_RIGHT | DT_CENTER)) | DT_CALCRECT);
   }
+  // A label that reads to the right (after right-to-left flipping) keeps its right edge.
   int left = Left();
-  if (alignment_ == taRightJustify) left += Width() - rect.Right;
+  if (BiDiAlignment(alignment_) == taRightJustify) left += Width() - rect.Right;
   SetBounds(left, Top(), rect.Right, rect.Bottom);
 }
 
 void TCustomLabel::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case CM_BIDIMODECHANGED:
+      TGraphicControl::WndProc(message);
+      AdjustBounds();
+      return;
     case CM_TEXTCHANGED:
       Invalidate();
       AdjustBounds();

@@ -17,8 +17,9 @@ void TEnvironmentScope::Set(const std::string& name, const std::string& value) {
   SetEnvironmentVariableA(name.c_str(), value.c_str());
 }
 
-TProgramProcess::TProgramProcess(const std::wstring& exePath) {
+TProgramProcess::TProgramProcess(const std::wstring& exePath, const std::wstring& arguments) {
   std::wstring commandLine = L"\"" + exePath + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   // Wine now and then refuses a start with ERROR_INTERNAL_ERROR right after the previous

@@ -30,8 +30,9 @@ class TEnvironmentScope {
 
 class TProgramProcess {
  public:
-  // Starts the program; fails the test (and Running() is false) when it cannot be started.
-  explicit TProgramProcess(const std::wstring& exePath);
+  // Starts the program with the arguments given; fails the test (and Running() is false) when it
+  // cannot be started.
+  explicit TProgramProcess(const std::wstring& exePath, const std::wstring& arguments = {});
   // Ends the program when it is still running.
   ~TProgramProcess();
   TProgramProcess(const TProgramProcess&) = delete;

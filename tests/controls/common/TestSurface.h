@@ -18,6 +18,7 @@ struct PixelBox {
   bool Empty() const { return count == 0; }
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
+  friend bool operator==(const PixelBox&, const PixelBox&) = default;
 };
 PixelBox FindPixels(const PixelSurface& surface, const TRect& area, TColor color,
                     bool other = false);
