@@ -150,7 +150,8 @@ TEST_F(ProgramTrayMenuTest, TheOpenMenuShowsOnlyTheStylersColoursToItsLastPixel)
         const COLORREF expected = reference[static_cast<size_t>(y) * 16 + x];
         if (expected == kMagenta) continue;
         ++opaque;
-        matching += shot.At(item.Left + 4 + x, item.Top + 1 + y) == expected ? 1 : 0;
+        matching +=
+            static_cast<COLORREF>(shot.At(item.Left + 4 + x, item.Top + 1 + y)) == expected ? 1 : 0;
       }
     EXPECT_GT(opaque, 100);
     EXPECT_EQ(matching, opaque) << "state image " << image;
@@ -216,7 +217,9 @@ TEST(ProgramMenuBitmapsTest, TheFourBitmapsAreResourcesOfTheProgram) {
     EXPECT_EQ(header->biWidth, bitmap.width) << bitmap.name;
     EXPECT_EQ(header->biHeight, bitmap.height) << bitmap.name;
     EXPECT_EQ(header->biBitCount, bitmap.bits) << bitmap.name;
-    if (std::string(bitmap.name) == "MENUTEXTURE") EXPECT_EQ(header->biClrUsed % 256, 0u);
+    if (std::string(bitmap.name) == "MENUTEXTURE") {
+      EXPECT_EQ(header->biClrUsed % 256, 0u);
+    }
     if (std::string(bitmap.name) != "DVCHECKITEM") continue;
     // Colour 0 black, colour 1 white; rows of 4 bytes, bottom up, after the two palette entries.
     const auto* palette = reinterpret_cast<const RGBQUAD*>(header + 1);

@@ -166,7 +166,8 @@ TEST_F(SideBarPaintTest, ACentredCaptionIsCentredAlongTheBar) {
     const Ink ink = Caption();
     const int above = ink.top - 20;
     const int below = 180 - 1 - ink.bottom;
-    EXPECT_LE(std::abs(above - below), 3)
+    // Centred by the text's advance: the glyphs' side bearings may shift the ink up to 2 pixels.
+    EXPECT_LE(std::abs(above - below), 4)
         << direction << ": " << above << " above, " << below << " below";
     EXPECT_GT(ink.bottom - ink.top, 40) << "the text runs along the bar";
   }

@@ -195,11 +195,13 @@ TEST_P(MenuWindowTest, ThePopupMenuShowsOnlyWhatThePainterDraws) {
                   shot.Count(TRect{first, y + 1, last, y + 2}, line),
               0)
         << "a line one pixel thick";
-    if (!textured)
-      for (const int x : {first - 1, last})
+    if (!textured) {
+      for (const int x : {first - 1, last}) {
         EXPECT_EQ(shot.At(x, y), GradientAt(background.Color(), background.ColorTo(),
                                             background.GradientDirection(), backgroundArea, x, y))
             << "separator " << index << " ends at " << x;
+      }
+    }
   }
 
   // The image in the icon column, centred.
