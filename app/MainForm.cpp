@@ -1,5 +1,7 @@
 #include "app/MainForm.h"
 
+#include "controls/menu/MenuAnimation.h"
+#include "controls/tray/DvTrayIcon.h"
 #include "framework/core/TypInfo.h"
 #include "framework/win/Application.h"
 #include "framework/win/EventDispatch.h"
@@ -36,7 +38,31 @@ TMainFrm::~TMainFrm() {
 
 void TMainFrm::WndProc(TMessage& message) {
   if (message.Msg == WM_POWERBROADCAST) resumeCheck_.PowerBroadcast(message.WParam);
+  if (message.Msg == WM_ENDSESSION && message.WParam != 0) SessionEnds();
   TForm::WndProc(message);
+}
+
+void TMainFrm::Loaded() {
+  TForm::Loaded();
+  // The tray icon's hidden window may hear of the session's end before this one does.
+  TDvTrayIcon& trayIcon = Component<TDvTrayIcon>("TrayIcon");
+  trayIcon.OnEndSession = [this, &trayIcon](TObject*) {
+    if (trayIcon.SessionEnding()) SessionEnds();
+  };
+}
+
+void TMainFrm::SessionEnds() {
+  if (sessionEnded_) return;
+  sessionEnded_ = true;
+  // The icon and the animation setting go on every path, also when saving raises.
+  struct LeaveTrayAndRestoreAnimation {
+    TDvTrayIcon& trayIcon;
+    ~LeaveTrayAndRestoreAnimation() {
+      trayIcon.SetEnabled(false);
+      RestoreMenuAnimation();
+    }
+  } leave{Component<TDvTrayIcon>("TrayIcon")};
+  Close();
 }
 
 void TMainFrm::FormShow(TObject*) {

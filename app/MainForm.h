@@ -1,7 +1,7 @@
 // TMainFrm: the program's one window, built from its form definition (resource "TMAINFRM"). Its
 // handlers are bound by name from the form definition and hand over to the dialer controller,
 // and so do the two prompt checks: a few seconds after a resume from sleep, and when a dial-up
-// link drops.
+// link drops. When the session ends, the program ends as closing the window would.
 #pragma once
 
 #include <windows.h>
@@ -33,6 +33,13 @@ class TMainFrm : public TForm {
   void ForceDisconnect1Click(TObject* sender);
 
   void WndProc(TMessage& message) override;
+  void Loaded() override;
+
+  // The session ends (logoff or shutdown): the window closes as the user would close it (its
+  // FormClose saves the settings), the tray icon leaves and the menu animation setting is written
+  // back, all before returning, because the process may be stopped at any moment afterwards.
+  // Runs once; the main window and the tray icon's window each call it on WM_ENDSESSION.
+  void SessionEnds();
 
  private:
   TMainFormView view_;
@@ -40,6 +47,7 @@ class TMainFrm : public TForm {
   // Declared after the controller they call, so that they go first.
   TResumeCheck resumeCheck_;
   TLinkDropWatch linkDrop_;
+  bool sessionEnded_ = false;
 };
 
 // Makes TMainFrm known to form data (idempotent).

@@ -7,8 +7,12 @@ foreach(dir IN LISTS SEEDS)
     list(APPEND seed_dirs ${dir})
   endif()
 endforeach()
+set(limits)
+if(MAX_LEN)
+  list(APPEND limits -max_len=${MAX_LEN})
+endif()
 execute_process(
-  COMMAND ${FUZZER} -max_total_time=${SECONDS} -timeout=10 -print_final_stats=1
+  COMMAND ${FUZZER} -max_total_time=${SECONDS} -timeout=10 ${limits} -print_final_stats=1
           -artifact_prefix=${CORPUS}/ ${CORPUS} ${seed_dirs}
   RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

@@ -10,10 +10,12 @@ TInternetHandle& TInternetHandle::operator=(TInternetHandle&& other) noexcept {
 HINTERNET TInternetHandle::Release() noexcept {
   HINTERNET handle = handle_;
   handle_ = nullptr;
+  TInternetHandleCount::Dropped(handle);
   return handle;
 }
 
 void TInternetHandle::Reset(HINTERNET handle) noexcept {
   if (handle_ != nullptr && handle_ != handle) InternetApi().CloseHandle(handle_);
+  TInternetHandleCount::Replaced(handle_, handle);
   handle_ = handle;
 }

@@ -4,14 +4,22 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include "framework/core/LiveHandleCount.h"
+
+struct TInternetHandleKind;
+// Handles held by TInternetHandle owners, process-wide.
+using TInternetHandleCount = TLiveHandleCount<TInternetHandleKind>;
+
 // Closes its handle through InternetApi().
 class TInternetHandle {
  public:
   TInternetHandle() = default;
-  explicit TInternetHandle(HINTERNET handle) noexcept : handle_(handle) {}
+  explicit TInternetHandle(HINTERNET handle) noexcept : handle_(handle) {
+    TInternetHandleCount::Taken(handle);
+  }
   ~TInternetHandle() { Reset(); }
 
-  TInternetHandle(TInternetHandle&& other) noexcept : handle_(other.Release()) {}
+  TInternetHandle(TInternetHandle&& other) noexcept : TInternetHandle(other.Release()) {}
   TInternetHandle& operator=(TInternetHandle&& other) noexcept;
   TInternetHandle(const TInternetHandle&) = delete;
   TInternetHandle& operator=(const TInternetHandle&) = delete;

@@ -35,8 +35,17 @@ dv_run_forwarding ctest --test-dir "$(dv_build_dir host)" --parallel "$DV_JOBS" 
 # One at a time: tests that open windows on the one display would cover each other.
 windowsStatus=0
 dv_say "Windows tests under Wine"
+# The soak first, so that its figures (handle counts, private memory and settings every 1,000
+# ticks) come before the summary of the others.
+soakFigures=$(dv_build_dir win64)/soak-figures.md
+rm -f "$soakFigures"
+soakThenOthers='soak=0
+ctest "$@" -R "^SoakTest[.]" || soak=$?
+cat "$0" 2>/dev/null
+ctest "$@" -E "^SoakTest[.]" && exit "$soak"'
 dv_run_forwarding "$DV_ROOT/scripts/wine-session.sh" --prefix "$(dv_build_dir win64)/wineprefix" -- \
-  ctest --test-dir "$(dv_build_dir win64)" --parallel 1 "${ctestArgs[@]}" || windowsStatus=$?
+  bash -c "$soakThenOthers" "$soakFigures" --test-dir "$(dv_build_dir win64)" --parallel 1 \
+  "${ctestArgs[@]}" || windowsStatus=$?
 
 win32Status=0
 wait "$win32Pid" || win32Status=$?

@@ -107,6 +107,11 @@ TStoredImageList ReadCurrentLayout(TStream& stream) {
     if (masks.width != images.width) FailRead();
     CheckCellRoom(masks, count, list.width, list.height, perRow);
   }
+  // A capacity beyond the cells the bitmaps hold is a claim the data cannot back; kept, it would
+  // make a few kilobytes written back as a bitmap of millions of pixels.
+  uint64_t cellsHeld = perRow * (static_cast<uint64_t>(images.height) / list.height);
+  if (masked) cellsHeld = std::min(cellsHeld, perRow * (masks.height / list.height));
+  list.capacity = static_cast<int>(std::min<uint64_t>(list.capacity, cellsHeld));
   list.images = CutCells(images, masked ? &masks : nullptr, count, list.width, list.height);
   return list;
 }

@@ -106,6 +106,9 @@ class TDvTrayIcon : public TComponent {
   // The picture shown: image IconIndex of Icons, or the application icon.
   const TIcon& Picture() const { return picture_; }
   bool MenuShowing() const { return menuShowing_; }
+  // True from a WM_ENDSESSION that ends the session (wParam 1) on, false after one that does not:
+  // what OnEndSession's handlers look at to tell the two apart.
+  bool SessionEnding() const { return sessionEnding_; }
   bool AnimationRunning() const { return animationTimer_.Running(); }
 
   void Loaded() override;
@@ -150,4 +153,5 @@ class TDvTrayIcon : public TComponent {
   bool menuShowing_ = false;
   bool restoring_ = false;
   bool forcedEnable_ = false;
+  bool sessionEnding_ = false;
 };

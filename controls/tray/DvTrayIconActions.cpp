@@ -41,6 +41,7 @@ bool TDvTrayIcon::HandleNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam
       break;
     }
     case WM_ENDSESSION:
+      sessionEnding_ = wParam != 0;
       OnEndSession(this);
       if (wParam == 1) record_->Send(NIM_DELETE);
       break;

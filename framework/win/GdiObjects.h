@@ -1,17 +1,29 @@
 // Move-only owners of GDI handles and device contexts: every handle is released on every path,
-// selected objects are put back before anything is deleted.
+// selected objects are put back before anything is deleted. Each kind of owner counts the handles
+// it holds (LiveCount), process-wide.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
+#include "framework/core/LiveHandleCount.h"
+
+struct TGdiObjectKind;
+struct TIconHandleKind;
+struct TDeviceContextKind;
+// Handles held by every GdiObject<H>, by IconHandle, and by the DC owners (WindowDC, PaintDC and
+// MemoryDC) together.
+using TGdiObjectCount = TLiveHandleCount<TGdiObjectKind>;
+using TIconHandleCount = TLiveHandleCount<TIconHandleKind>;
+using TDeviceContextCount = TLiveHandleCount<TDeviceContextKind>;
+
 // Owns an HPEN, HBRUSH, HFONT, HBITMAP, HRGN or HPALETTE; deletes it with DeleteObject.
 template <class H>
 class GdiObject {
  public:
   GdiObject() = default;
-  explicit GdiObject(H handle) : handle_(handle) {}
+  explicit GdiObject(H handle) : handle_(handle) { TGdiObjectCount::Taken(handle); }
   ~GdiObject() { Reset(); }
   GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   GdiObject& operator=(GdiObject&& other) noexcept {
@@ -26,9 +38,13 @@ class GdiObject {
 
   H Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
-  H Release() { return std::exchange(handle_, nullptr); }
+  H Release() {
+    TGdiObjectCount::Dropped(handle_);
+    return std::exchange(handle_, nullptr);
+  }
   void Reset(H handle = nullptr) {
     if (handle_ != nullptr) DeleteObject(handle_);
+    TGdiObjectCount::Replaced(handle_, handle);
     handle_ = handle;
   }
 
@@ -41,7 +57,7 @@ class GdiObject {
 class IconHandle {
  public:
   IconHandle() = default;
-  explicit IconHandle(HICON handle) : handle_(handle) {}
+  explicit IconHandle(HICON handle) : handle_(handle) { TIconHandleCount::Taken(handle); }
   ~IconHandle() { Reset(); }
   IconHandle(IconHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   IconHandle& operator=(IconHandle&& other) noexcept {
@@ -56,9 +72,13 @@ class IconHandle {
 
   HICON Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
-  HICON Release() { return std::exchange(handle_, nullptr); }
+  HICON Release() {
+    TIconHandleCount::Dropped(handle_);
+    return std::exchange(handle_, nullptr);
+  }
   void Reset(HICON handle = nullptr) {
     if (handle_ != nullptr) DestroyIcon(handle_);
+    TIconHandleCount::Replaced(handle_, handle);
     handle_ = handle;
   }
 
@@ -86,9 +106,12 @@ class SelectGuard {
 class WindowDC {
  public:
   explicit WindowDC(HWND window, bool wholeWindow = false)
-      : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
+      : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {
+    TDeviceContextCount::Taken(dc_);
+  }
   ~WindowDC() {
     if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    TDeviceContextCount::Dropped(dc_);
   }
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
@@ -102,8 +125,14 @@ class WindowDC {
 // BeginPaint / EndPaint for one WM_PAINT.
 class PaintDC {
  public:
-  explicit PaintDC(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
-  ~PaintDC() { EndPaint(window_, &paint_); }
+  explicit PaintDC(HWND window) : window_(window) {
+    dc_ = BeginPaint(window, &paint_);
+    TDeviceContextCount::Taken(dc_);
+  }
+  ~PaintDC() {
+    EndPaint(window_, &paint_);
+    TDeviceContextCount::Dropped(dc_);
+  }
   PaintDC(const PaintDC&) = delete;
   PaintDC& operator=(const PaintDC&) = delete;
   HDC Get() const { return dc_; }
@@ -119,11 +148,14 @@ class PaintDC {
 // the DC is deleted, so a bitmap selected into it can be deleted safely afterwards.
 class MemoryDC {
  public:
-  explicit MemoryDC(HDC compatibleWith = nullptr) : dc_(CreateCompatibleDC(compatibleWith)) {}
+  explicit MemoryDC(HDC compatibleWith = nullptr) : dc_(CreateCompatibleDC(compatibleWith)) {
+    TDeviceContextCount::Taken(dc_);
+  }
   ~MemoryDC() {
     if (dc_ == nullptr) return;
     if (originalBitmap_ != nullptr) SelectObject(dc_, originalBitmap_);
     DeleteDC(dc_);
+    TDeviceContextCount::Dropped(dc_);
   }
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;

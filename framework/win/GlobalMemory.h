@@ -7,11 +7,17 @@
 #include <cstddef>
 #include <utility>
 
+#include "framework/core/LiveHandleCount.h"
+
+struct TGlobalMemoryKind;
+// Blocks held by GlobalMemory owners, process-wide.
+using TGlobalMemoryCount = TLiveHandleCount<TGlobalMemoryKind>;
+
 // Owns an HGLOBAL; GlobalFree on destruction unless Release() handed it on (to the clipboard).
 class GlobalMemory {
  public:
   GlobalMemory() = default;
-  explicit GlobalMemory(HGLOBAL handle) : handle_(handle) {}
+  explicit GlobalMemory(HGLOBAL handle) : handle_(handle) { TGlobalMemoryCount::Taken(handle); }
   // GlobalAlloc(flags, size); Get() is nullptr when the block cannot be had.
   static GlobalMemory Allocate(size_t size, UINT flags = GMEM_MOVEABLE) {
     return GlobalMemory(GlobalAlloc(flags, size));
@@ -30,9 +36,13 @@ class GlobalMemory {
 
   HGLOBAL Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
-  HGLOBAL Release() { return std::exchange(handle_, nullptr); }
+  HGLOBAL Release() {
+    TGlobalMemoryCount::Dropped(handle_);
+    return std::exchange(handle_, nullptr);
+  }
   void Reset(HGLOBAL handle = nullptr) {
     if (handle_ != nullptr) GlobalFree(handle_);
+    TGlobalMemoryCount::Replaced(handle_, handle);
     handle_ = handle;
   }
 

@@ -113,7 +113,6 @@ std::string TRegistry::ReadString(const std::string& name) const {
 }
 
 int32_t TRegistry::ReadInteger(const std::string& name) const {
-  // Zero-filled so that a REG_DWORD stored with fewer than 4 bytes reads its high bytes as 0.
   BYTE data[4] = {};
   DWORD type = REG_NONE;
   DWORD size = sizeof data;
@@ -121,6 +120,9 @@ int32_t TRegistry::ReadInteger(const std::string& name) const {
       ERROR_SUCCESS)
     ThrowValueError("Failed to get data for '%s'", name);
   if (type != REG_DWORD) ThrowValueError("Invalid data type for '%s'", name);
+  // A number stored with fewer bytes (an empty one too) has no value to read: taken as 0 it
+  // would become a 1-second poll or a window at the screen's corner that the user never chose.
+  if (size != sizeof data) ThrowValueError("Failed to get data for '%s'", name);
   const uint32_t bits = static_cast<uint32_t>(data[0]) | static_cast<uint32_t>(data[1]) << 8 |
                         static_cast<uint32_t>(data[2]) << 16 | static_cast<uint32_t>(data[3]) << 24;
   return static_cast<int32_t>(bits);

@@ -53,8 +53,8 @@ class TRegistry {
   // Empty when the value is missing or has no data. Throws "Failed to get data for '%s'" when
   // the data cannot be read, "Invalid data type for '%s'" when it is not REG_SZ/REG_EXPAND_SZ.
   std::string ReadString(const std::string& name) const;
-  // Throws "Failed to get data for '%s'" when the value is missing or longer than 4 bytes,
-  // "Invalid data type for '%s'" when it is not REG_DWORD.
+  // Throws "Failed to get data for '%s'" when the value is missing or not exactly 4 bytes long,
+  // "Invalid data type for '%s'" when it is not REG_DWORD (the type is looked at first).
   int32_t ReadInteger(const std::string& name) const;
   // As ReadInteger; true for any non-zero value.
   bool ReadBool(const std::string& name) const;

@@ -10,10 +10,12 @@ TRegistryKey& TRegistryKey::operator=(TRegistryKey&& other) noexcept {
 HKEY TRegistryKey::Release() noexcept {
   HKEY key = key_;
   key_ = nullptr;
+  TRegistryKeyCount::Dropped(key);
   return key;
 }
 
 void TRegistryKey::Reset(HKEY key) noexcept {
   if (key_ != nullptr && key_ != key) RegistryApi().CloseKey(key_);
+  TRegistryKeyCount::Replaced(key_, key);
   key_ = key;
 }

@@ -3,15 +3,21 @@
 
 #include <windows.h>
 
+#include "framework/core/LiveHandleCount.h"
+
+struct TRegistryKeyKind;
+// Keys held by TRegistryKey owners, process-wide.
+using TRegistryKeyCount = TLiveHandleCount<TRegistryKeyKind>;
+
 // Closes its key through RegistryApi(). Never holds a predefined root key such as
 // HKEY_CURRENT_USER: those are not ours to close.
 class TRegistryKey {
  public:
   TRegistryKey() = default;
-  explicit TRegistryKey(HKEY key) noexcept : key_(key) {}
+  explicit TRegistryKey(HKEY key) noexcept : key_(key) { TRegistryKeyCount::Taken(key); }
   ~TRegistryKey() { Reset(); }
 
-  TRegistryKey(TRegistryKey&& other) noexcept : key_(other.Release()) {}
+  TRegistryKey(TRegistryKey&& other) noexcept : TRegistryKey(other.Release()) {}
   TRegistryKey& operator=(TRegistryKey&& other) noexcept;
   TRegistryKey(const TRegistryKey&) = delete;
   TRegistryKey& operator=(const TRegistryKey&) = delete;

@@ -30,8 +30,10 @@ readonly kSecondsForAWindow=60
 windowPicture=$(dv_window_picture_path "$firstPicture")
 windowsPath=$(winepath -w "$program" 2>/dev/null) || dv_die "cannot map $program into the prefix"
 
-# The program's settings key: without it the program starts as it does the first time.
-wine reg delete 'HKLM\Software\Dorv Internet Auto-Dialer' /f >/dev/null 2>&1
+# The program's settings key: without it the program starts as it does the first time. /reg:64:
+# with 32-bit Wine installed, a plain "wine reg" runs the 32-bit reg.exe, which sees the 32-bit
+# view of HKLM\Software, not the key of the 64-bit program.
+wine reg delete 'HKLM\Software\Dorv Internet Auto-Dialer' /f /reg:64 >/dev/null 2>&1
 
 cd "$(dirname "$program")" || exit 1
 wine explorer /desktop=shell,"$DV_RUN_DESKTOP" "$windowsPath" </dev/null >"$firstPicture.log" 2>&1 &

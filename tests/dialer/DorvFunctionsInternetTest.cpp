@@ -90,14 +90,18 @@ TEST(DorvFunctionsInternetTest, SettingsChangedWithoutASessionDoesNothingMore) {
 
 TEST(DorvFunctionsInternetTest, HandleOwnerClosesExactlyOnce) {
   TInternetFake fake;
+  const long live = TInternetHandleCount::Value();
   {
     TInternetHandle first(InternetApi().Open("a", 1, nullptr, nullptr, 0));
     TInternetHandle second(InternetApi().Open("b", 1, nullptr, nullptr, 0));
     TInternetHandle moved(std::move(first));
+    EXPECT_EQ(TInternetHandleCount::Value(), live + 2);
     second = std::move(moved);  // closes b's session, takes a's
     EXPECT_FALSE(first);
     EXPECT_FALSE(moved);
+    EXPECT_EQ(TInternetHandleCount::Value(), live + 1);
   }
+  EXPECT_EQ(TInternetHandleCount::Value(), live);
   const Lines& log = fake.Log();
   ASSERT_EQ(4u, log.size());
   EXPECT_EQ("InternetCloseHandle(handle=0xD0002) = 1", log[2]);

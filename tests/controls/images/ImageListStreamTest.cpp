@@ -350,6 +350,22 @@ TEST(ImageListStreamMalformed, BadHeadersFail) {
   ExpectReadFails(absurd);
 }
 
+TEST(ImageListStreamMalformed, CapacityIsBoundedByTheCellsTheBitmapsHold) {
+  // A header claiming 65281 cells over bitmaps with one row of 4: read as 4, written back as one
+  // row rather than as a bitmap of 16 million pixels.
+  const std::vector<uint8_t> good = WriteCurrent(SampleList(16, 16, 3, 4));
+  std::vector<uint8_t> claimed = HeaderBytes(3, 0xFF01, 16, 16, 0x21);
+  Append(claimed, std::vector<uint8_t>(good.begin() + 28, good.end()));
+  const TStoredImageList read = ReadBytes(claimed);
+  EXPECT_EQ(read.capacity, 4);
+  EXPECT_EQ(WriteCurrent(read), good);
+  // A mask bitmap lower than the images bitmap bounds it too.
+  const std::vector<uint8_t> tall = WriteCurrent(SampleList(16, 16, 3, 8));
+  std::vector<uint8_t> shortMask(tall.begin(), tall.begin() + 28 + 54 + 64 * 32 * 4);
+  Append(shortMask, std::vector<uint8_t>(good.begin() + 28 + 54 + 64 * 16 * 4, good.end()));
+  EXPECT_EQ(ReadBytes(shortMask).capacity, 4);
+}
+
 namespace {
 
 // A bitmap file laid out by hand: the 40-byte header, then extra (masks or palette), then rows.

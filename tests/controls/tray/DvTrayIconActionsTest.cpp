@@ -47,10 +47,13 @@ void PostKey(HWND window, WPARAM key) {
 TEST_F(TrayIconTest, EndingTheSessionRemovesTheIcon) {
   Load();
   int ended = 0;
+  std::vector<bool> endingSeen;
   Icon().OnEndSession = [&](TObject* sender) {
     EXPECT_EQ(sender, &Icon());
+    endingSeen.push_back(Icon().SessionEnding());
     ++ended;
   };
+  EXPECT_FALSE(Icon().SessionEnding());
   shell->calls.clear();
   // A session that does not really end leaves the icon.
   EXPECT_EQ(SendMessageA(Icon().NotifyWindow(), WM_ENDSESSION, 0, 0), 0);
@@ -58,6 +61,8 @@ TEST_F(TrayIconTest, EndingTheSessionRemovesTheIcon) {
   EXPECT_TRUE(shell->calls.empty());
   EXPECT_EQ(SendMessageA(Icon().NotifyWindow(), WM_ENDSESSION, 1, 0), 0);
   EXPECT_EQ(ended, 2);
+  // The handlers can tell the real end from the cancelled one.
+  EXPECT_EQ(endingSeen, (std::vector<bool>{false, true}));
   ASSERT_EQ(shell->Messages(), (std::vector<DWORD>{NIM_DELETE}));
   EXPECT_EQ(shell->Last().id, Icon().NotifyData().uID);
 }

@@ -98,6 +98,13 @@ TEST_F(RegistryTest, ReadIntegerFailures) {
   EXPECT_EQ("Invalid data type for 'Text'", RegistryError([&] { registry.ReadInteger("Text"); }));
   scratch.SetRaw("Bin", REG_BINARY, {1, 0, 0, 0});
   EXPECT_EQ("Invalid data type for 'Bin'", RegistryError([&] { registry.ReadBool("Bin"); }));
+
+  // A number of fewer bytes, or of none, has no value to read.
+  scratch.SetRaw("Empty", REG_DWORD, {});
+  EXPECT_EQ("Failed to get data for 'Empty'", RegistryError([&] { registry.ReadBool("Empty"); }));
+  scratch.SetRaw("Short", REG_DWORD, {7, 0});
+  EXPECT_EQ("Failed to get data for 'Short'",
+            RegistryError([&] { registry.ReadInteger("Short"); }));
 }
 
 TEST_F(RegistryTest, TruthValuesAreWrittenAsOneAndZeroAndReadAsNonZero) {
