@@ -28,20 +28,23 @@ const TClassInfo& TDvCheckBox::StaticClassInfo() {
   using C = TDvCheckBox;
   static const TClassInfo info =
       DefineClassInfo<C, TDvCustomCheckBox>("TDvCheckBox", [](TPropertyBuilder<C>& b) {
+        PublishControlProperties(b, {"Action"});
         b.Enum("Alignment", &C::Alignment, &C::SetAlignment, LeftRightNames(), taRightJustify);
         b.Enum("AlignmentVertical", &C::AlignmentVertical, &C::SetAlignmentVertical,
                AlignmentVerticalNames(), avTop);
         b.Bool("AllowGrayed", &C::AllowGrayed, &C::SetAllowGrayed, false);
-        PublishControlProperties(b, {"Anchors", "Caption"});
-        b.Bool("Checked", &C::Checked, &C::SetChecked, false);
+        PublishControlProperties(b, {"Anchors", "BiDiMode", "Caption"});
+        b.Bool("Checked", &C::Checked, &C::SetChecked, false,
+               [](const C& c) { return c.StoresChecked(); });
         b.Integer(
             "Color", &TControl::Color, &TControl::SetColor, clWindow,
             [](const C& c) { return !c.ParentColor(); }, &ColorIdents());
+        PublishControlProperties(b, {"Constraints"});
         b.Object("CustomGlyphs", &C::CustomGlyphs,
                  [](const C& c) { return !c.CustomGlyphs()->Empty(); });
         b.Integer("DisabledColor", &C::DisabledColor, &C::SetDisabledColor, clBtnFace, {},
                   &ColorIdents());
-        PublishControlProperties(b, {"Enabled"});
+        PublishControlProperties(b, {"DragCursor", "DragKind", "DragMode", "Enabled"});
         b.Integer("FrameColor", &C::FrameColor, &C::SetFrameColor, clBtnShadow, {}, &ColorIdents());
         PublishControlProperties(b, {"Font"});
         b.template Component<TDvFrameController>("FrameController", &C::FrameController,
@@ -54,8 +57,8 @@ const TClassInfo& TDvCheckBox::StaticClassInfo() {
         b.Enum("HotTrackColorType", &C::HotTrackColorType, &C::SetHotTrackColorType,
                DvHotTrackColorTypeNames(), htctComplement);
         b.Bool("LightTextStyle", &C::LightTextStyle, &C::SetLightTextStyle, false);
-        b.Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
-        PublishControlProperties(b, {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+        PublishControlProperties(b, {"ParentBiDiMode", "ParentColor", "ParentFont",
+                                     "ParentShowHint", "PopupMenu", "ShowHint"});
         // Always stored, the default included.
         b.template EnumNoDefault<TCheckBoxState>("State", &C::State, &C::SetState,
                                                  CheckBoxStateNames());
@@ -75,9 +78,11 @@ const TClassInfo& TDvCheckBox::StaticClassInfo() {
         PublishControlProperties(b, {"Visible"});
         b.Integer("WinMaskColor", &C::WinMaskColor, &C::SetWinMaskColor, clLime, {},
                   &ColorIdents());
-        PublishControlProperties(b, {"OnClick", "OnContextPopup", "OnEnter", "OnExit", "OnKeyDown",
-                                     "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseEnter",
-                                     "OnMouseLeave", "OnMouseMove", "OnMouseUp"});
+        PublishControlProperties(
+            b, {"OnClick", "OnContextPopup", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
+                "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
+                "OnMouseEnter", "OnMouseLeave", "OnMouseMove", "OnMouseUp", "OnStartDock",
+                "OnStartDrag"});
       });
   return info;
 }

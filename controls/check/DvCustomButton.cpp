@@ -37,6 +37,8 @@ void TDvCustomButton::SetPressedLook(bool value) {
 void TDvCustomButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TCustomControl::MouseDown(button, shift, x, y);
   if (button != mbLeft || !Enabled()) return;
+  // A drag begun at once by OnMouseDown has already ended the press as a release outside.
+  if ((ControlState() & csLButtonDown) == 0) return;
   if (CanFocus() && !Focused()) SetFocus();
   // A refused focus change leaves the press untracked.
   if (!Focused()) return;

@@ -31,7 +31,7 @@ void TDvCustomCheckBox::SetState(TCheckBoxState value) {
   if (value == state_) return;
   state_ = value;
   Repaint();
-  Click();
+  if (!ActionUpdating()) Click();
 }
 
 void TDvCustomCheckBox::AdvanceState() {

@@ -16,11 +16,12 @@ class TDvCustomCheckBox : public TDvCustomGlyphButton {
   ~TDvCustomCheckBox() override;
 
   TCheckBoxState State() const { return state_; }
-  // A different state is stored, drawn at once, then announced with OnClick.
+  // A different state is stored, drawn at once, then announced with OnClick (unless the action
+  // link made the change).
   void SetState(TCheckBoxState value);
   // A grayed box reads as not checked.
-  bool Checked() const { return state_ == cbChecked; }
-  void SetChecked(bool value) { SetState(value ? cbChecked : cbUnchecked); }
+  bool Checked() const override { return state_ == cbChecked; }
+  void SetChecked(bool value) override { SetState(value ? cbChecked : cbUnchecked); }
   bool AllowGrayed() const { return allowGrayed_; }
   void SetAllowGrayed(bool value) { allowGrayed_ = value; }
 

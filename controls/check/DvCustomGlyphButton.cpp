@@ -2,15 +2,17 @@
 
 #include <algorithm>
 
+#include "controls/check/DvCheckedActionLink.h"
 #include "controls/common/DvBorders.h"
 #include "controls/common/DvColors.h"
 #include "controls/common/DvGrafx.h"
 #include "controls/edit/DvFrameController.h"
+#include "framework/core/ScopedFlag.h"
 #include "framework/core/SysUtils.h"
 #include "framework/win/Themes.h"
 
 TDvCustomGlyphButton::TDvCustomGlyphButton(TComponent* owner)
-    : TDvCustomButton(owner), customGlyphs_(std::make_unique<TBitmap>()) {
+    : TDvCustomButton(owner), customGlyphs_(std::make_unique<TStoredBitmap>()) {
   ControlStyleInclude(csSetCaption | csReplicatable);
   customGlyphs_->OnChange = [this](TObject*) { CustomGlyphsChanged(); };
 }
@@ -47,8 +49,12 @@ void TDvCustomGlyphButton::CustomGlyphsChanged() {
   Invalidate();
 }
 
+TAlignment TDvCustomGlyphButton::CaptionSide() const {
+  return BiDiAlignment(alignment_);
+}
+
 TRect TDvCustomGlyphButton::GlyphRect() const {
-  const int x = alignment_ == taRightJustify ? 0 : Width() - glyphWidth_;
+  const int x = CaptionSide() == taRightJustify ? 0 : Width() - glyphWidth_;
   int y = 2;
   if (AlignmentVertical() == avCenter) y = (Height() - glyphHeight_) / 2;
   if (AlignmentVertical() == avBottom) y = Height() - glyphHeight_ - 2;
@@ -57,7 +63,7 @@ TRect TDvCustomGlyphButton::GlyphRect() const {
 
 TRect TDvCustomGlyphButton::CaptionRect() const {
   TRect rect = ClientRect().Inflate(-1, -1);
-  if (alignment_ == taRightJustify)
+  if (CaptionSide() == taRightJustify)
     rect.Left += glyphWidth_ + 4;
   else
     rect.Right -= glyphWidth_ + 4;
@@ -143,10 +149,17 @@ void TDvCustomGlyphButton::Paint() {
   draw.CopyRect({0, 0, width, height}, background_.Canvas(), {0, 0, width, height});
   DrawStateGlyph(draw);
   const TRect caption = CaptionRect();
-  DrawCaption(draw, caption, DT_WORDBREAK | DT_EXPANDTABS);
+  // Right-to-left modes read the caption right to left; a flipped alignment also sets it, and its
+  // focus rectangle, against the right edge.
+  const UINT flags = DrawTextBiDiModeFlags(DT_WORDBREAK | DT_EXPANDTABS);
+  DrawCaption(draw, caption, flags);
   if (Focused() && !Caption().empty()) {
     TRect focus = caption.Inflate(1, 1);
-    focus.Right = focus.Left + std::min(focus.Width(), draw.TextWidth(TrimSpaces(Caption())) + 3);
+    const int width = std::min(focus.Width(), draw.TextWidth(TrimSpaces(Caption())) + 3);
+    if ((flags & DT_RIGHT) != 0)
+      focus.Left = focus.Right - width;
+    else
+      focus.Right = focus.Left + width;
     PaintDottedFocus(draw, focus);
   }
   Canvas().CopyRect({0, 0, width, height}, draw, {0, 0, width, height});
@@ -193,6 +206,29 @@ void TDvCustomGlyphButton::KeyPress(char& key) {
     key = 0;
     if (HandleAllocated()) PostMessageA(HandleIfAllocated(), WM_KEYDOWN, VK_TAB, 0);
   }
+}
+
+// ---- action ----
+
+void TDvCustomGlyphButton::SetCheckedFromAction(bool value) {
+  ScopedFlag updating(actionUpdating_);
+  SetChecked(value);
+}
+
+bool TDvCustomGlyphButton::StoresChecked() const {
+  return ActionLink() == nullptr || !ActionLink()->IsCheckedLinked();
+}
+
+std::unique_ptr<TControlActionLink> TDvCustomGlyphButton::CreateActionLink() {
+  return std::make_unique<TDvCheckedActionLink>(*this);
+}
+
+void TDvCustomGlyphButton::ActionChange(TObject* sender, bool checkDefaults) {
+  TDvCustomButton::ActionChange(sender, checkDefaults);
+  const auto* action = dynamic_cast<const TCustomAction*>(sender);
+  if (action == nullptr) return;
+  // Taking the action's state is no click: assigning an action must not run it.
+  if (!checkDefaults || !Checked()) SetCheckedFromAction(action->Checked());
 }
 
 // ---- frame controller ----

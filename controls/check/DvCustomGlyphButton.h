@@ -35,9 +35,12 @@ class TDvCustomGlyphButton : public TDvCustomButton, public IFramingNotification
   void SetFrameColor(TColor value) { SetAndRepaint(frameColor_, value); }
   TDvFrameController* FrameController() const { return frameController_; }
   void SetFrameController(TDvFrameController* controller);
-  // taLeftJustify puts the caption left of the glyph, taRightJustify right of it.
+  // taLeftJustify puts the caption left of the glyph, taRightJustify right of it; a button whose
+  // alignment is flipped (bdRightToLeft) puts them the other way round.
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment value) { SetAndRepaint(alignment_, value); }
+  // The caption's side of the glyph as drawn: Alignment, flipped right to left.
+  TAlignment CaptionSide() const;
   void SetTransparent(bool value) override;
 
   int GlyphWidth() const { return glyphWidth_; }
@@ -65,6 +68,16 @@ class TDvCustomGlyphButton : public TDvCustomButton, public IFramingNotification
   // Composes the state image at the glyph position with the colour substitutions.
   void DrawStateGlyph(TCanvas& canvas);
 
+  // The check state, as the action link sees it (a glyph button without one reads unchecked).
+  virtual bool Checked() const { return false; }
+  virtual void SetChecked(bool) {}
+  // Checked as the action link sets it: the action-update flag is set meanwhile, so the change
+  // raises no OnClick, and cleared on every path.
+  void SetCheckedFromAction(bool value);
+  bool ActionUpdating() const { return actionUpdating_; }
+  // Checked is written to form data only while no action link governs it.
+  bool StoresChecked() const;
+
   void FramingChanged() override;
   void WndProc(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
@@ -77,6 +90,10 @@ class TDvCustomGlyphButton : public TDvCustomButton, public IFramingNotification
   void Paint() override;
   void KeyPress(char& key) override;
   void Resize() override;
+  std::unique_ptr<TControlActionLink> CreateActionLink() override;
+  // Besides the common values, the action's Checked (with checkDefaults: only into an unchecked
+  // button).
+  void ActionChange(TObject* sender, bool checkDefaults) override;
 
  private:
   void CustomGlyphsChanged();
@@ -96,5 +113,6 @@ class TDvCustomGlyphButton : public TDvCustomButton, public IFramingNotification
   TColor frameColor_ = clBtnShadow;
   TBitmap background_;  // what lies behind the control
   bool backgroundStale_ = true;
+  bool actionUpdating_ = false;
   TAlignment alignment_ = taRightJustify;
 };

@@ -75,13 +75,13 @@ const TClassInfo& TDvSeparator::StaticClassInfo() {
         b.Integer(
             "Color", &TControl::Color, &TControl::SetColor, clBtnFace,
             [](const C& c) { return !c.ParentColor(); }, &ColorIdents());
-        PublishControlProperties(b, {"Enabled"});
+        PublishControlProperties(b, {"Constraints", "DragCursor", "DragMode", "Enabled"});
         b.Integer("Height", &TControl::Height, &TControl::SetHeight, 2);
         PublishControlProperties(
             b, {"ParentColor", "ParentShowHint", "PopupMenu", "ShowHint", "Visible"});
         b.Integer("Width", &TControl::Width, &TControl::SetWidth, 200);
-        PublishControlProperties(
-            b, {"OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+        PublishControlProperties(b, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
+                                     "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
       });
   return info;
 }

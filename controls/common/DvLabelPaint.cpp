@@ -130,7 +130,7 @@ void TDvLabel::DrawFlatText() {
   TRect rect = PlaceTextVertically(TextRect(), flags, Height() - borderWidth_);
   if (textStyle_ == tsShadow) {
     // The shadow stays inside the label.
-    if (Alignment() == taRightJustify) rect = rect.Offset(-shadowDepth_, 0);
+    if (BiDiAlignment(Alignment()) == taRightJustify) rect = rect.Offset(-shadowDepth_, 0);
     if (Layout() == tlBottom) rect = rect.Offset(0, -shadowDepth_);
   }
   DoDrawText(rect, flags);
@@ -147,7 +147,7 @@ void TDvLabel::DrawRotatedText(TCanvas& canvas) {
   const double q = lineHeight / 4.0;
   const double phi = Radians(angle_ + 90);
   const TRect t = TextRect();
-  const TAlignment alignment = Alignment();
+  const TAlignment alignment = BiDiAlignment(Alignment());
   int x = Width() / 2;
   int y = Height() / 2;
   UINT textAlign = TA_BASELINE;
@@ -308,7 +308,8 @@ void TDvLabel::AdjustBounds() {
   }
   const int newWidth = RoundHalfEven(width);
   const int newHeight = RoundHalfEven(height);
+  // A label that reads to the right (after right-to-left flipping) keeps its right edge.
   int left = Left();
-  if (Alignment() == taRightJustify) left += Width() - newWidth;
+  if (BiDiAlignment(Alignment()) == taRightJustify) left += Width() - newWidth;
   SetBounds(left, Top(), newWidth, newHeight);
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "controls/images/DvImageListData.h"
-#include "controls/images/ScopedFlag.h"
+#include "framework/core/ScopedFlag.h"
 #include "framework/core/SysUtils.h"
 #include "framework/win/PictureBitmap.h"
 

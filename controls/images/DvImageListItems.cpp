@@ -1,7 +1,7 @@
 #include "controls/images/DvImageListItems.h"
 
 #include "controls/images/DvImageList.h"
-#include "controls/images/ScopedFlag.h"
+#include "framework/core/ScopedFlag.h"
 #include "framework/core/Filer.h"
 
 void TDvImageListItemBitmap::DefineProperties(TFiler& filer) {

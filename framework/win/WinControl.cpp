@@ -115,8 +115,12 @@ void TWinControl::DestroyWnd() {
 
 void TWinControl::RecreateWnd() {
   if (handle_ == nullptr) return;
+  // The control that had the keyboard focus (this one or one inside it) gets it back in its new
+  // window; destroying a window leaves the focus nowhere.
+  TWinControl* focused = ContainsFocus() ? FindControl(GetFocus()) : nullptr;
   DestroyHandle();
   Handle();
+  if (focused != nullptr && focused->HandleAllocated()) ::SetFocus(focused->HandleIfAllocated());
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {

@@ -43,7 +43,8 @@ class TWinControl : public TControl {
   void HandleNeeded() { Handle(); }
   // Destroys the window (and its children's); the control stays and can create it again.
   void DestroyHandle();
-  // Destroys and creates the window again, so that new creation parameters apply.
+  // Destroys and creates the window again, so that new creation parameters apply; the keyboard
+  // focus, when it was in the window, is given back to the same control.
   void RecreateWnd();
   // The control that owns a window of this process, or nullptr.
   static TWinControl* FindControl(HWND window);

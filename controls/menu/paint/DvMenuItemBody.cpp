@@ -131,6 +131,11 @@ void DrawItemGlyph(TMenuItem& item, const TCustomDvMenuStyler& styler, TCanvas& 
   if (item.Checked() && !barItem) DrawCheckMark(item, styler, canvas, box, content.Height(), state);
 }
 
+bool MenuReadsRightToLeft(const TMenuItem& item) {
+  const TMenu* menu = item.GetParentMenu();
+  return menu != nullptr && menu->IsRightToLeft();
+}
+
 UINT TextAlignment(const TMenuItem& item) {
   const TMenu* menu = item.GetParentMenu();
   if (dynamic_cast<const TMainMenu*>(menu) != nullptr) return DT_CENTER;
@@ -176,6 +181,7 @@ void DrawStyledItemText(const TMenuItem& item, const TCustomDvMenuStyler& styler
                         std::string text, UINT format, TOwnerDrawState state, TRect& rect) {
   TFont& font = canvas.Font();
   font.Assign(&styler.Font());
+  if (MenuReadsRightToLeft(item)) format |= DT_RIGHT | DT_RTLREADING;
   if ((format & DT_CALCRECT) != 0 && (text.empty() || text == "&")) text += ' ';
   canvas.Brush().SetStyle(bsClear);
   const bool selected = Has(state, odSelected);
@@ -235,8 +241,15 @@ void DrawStyledItemBody(TMenuItem& item, IStyledMenu&, const TCustomDvMenuStyler
   }
   DrawStyledItemText(item, styler, canvas, item.Caption(), format, state, text);
   if (item.ShortCut() != scNone && !barItem) {
+    const std::string shortCutText = StyledShortCutText(item.ShortCut());
     TRect shortCut{measured.Right, text.Top, text.Right - 10, text.Bottom};
-    DrawStyledItemText(item, styler, canvas, StyledShortCutText(item.ShortCut()), DT_RIGHT, state,
-                       shortCut);
+    if (MenuReadsRightToLeft(item)) {
+      // The caption stands at the right: the shortcut takes the left, as far in from that edge
+      // as it would be from the right one.
+      TRect extent{};
+      DrawStyledItemText(item, styler, canvas, shortCutText, DT_CALCRECT, state, extent);
+      shortCut = {text.Left + 10, text.Top, text.Left + 10 + extent.Width(), text.Bottom};
+    }
+    DrawStyledItemText(item, styler, canvas, shortCutText, DT_RIGHT, state, shortCut);
   }
 }

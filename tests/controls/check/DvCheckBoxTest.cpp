@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/check/DvCheckBox.h"
+#include "tests/controls/check/ClassicGlyph.h"
 #include "tests/controls/common/SpineTestForm.h"
 #include "tests/controls/common/TestSurface.h"
 
@@ -162,22 +163,6 @@ TEST_F(DvCheckBoxTest, FocusOutlineRunsAroundTheCaptionOnly) {
   PixelSurface empty(128, 17, clFuchsia);
   box->Perform(WM_PAINT, reinterpret_cast<WPARAM>(empty.Dc()), 0);
   EXPECT_TRUE(FindPixels(empty, {14, 0, 128, 17}, clBlack).Empty());
-}
-
-// The classic box as the platform draws it, in a 13 × 13 surface over background.
-TColor ClassicPixel(UINT extraFlags, int x, int y, TColor background) {
-  PixelSurface glyph(13, 13, clOlive);
-  RECT rect{0, 0, 13, 13};
-  DrawFrameControl(glyph.Dc(), &rect, DFC_BUTTON, DFCS_BUTTONCHECK | extraFlags);
-  const TColor pixel = glyph.At(x, y);
-  return pixel == clOlive ? Plain(background) : pixel;
-}
-
-void ExpectClassicGlyphAt(const PixelSurface& surface, int left, int top, UINT flags) {
-  for (int y = 0; y < 13; ++y)
-    for (int x = 0; x < 13; ++x)
-      ASSERT_EQ(surface.At(left + x, top + y), ClassicPixel(flags, x, y, clBtnFace))
-          << "flags " << flags << " at " << x << "," << y;
 }
 
 TEST(DvCheckBoxPaintTest, ClassicGlyphIsDrawnAtZeroTwoWithTheCaptionToItsRight) {

@@ -11,14 +11,7 @@ class DvSpinEditBiDiTest : public SpinEditFixture {
   // The spin edit's window as it is on screen (frame, text and buttons).
   std::unique_ptr<PixelSurface> OnScreen() {
     PumpFor(60);
-    RECT r{};
-    GetWindowRect(Window(), &r);
-    auto surface = std::make_unique<PixelSurface>(r.right - r.left, r.bottom - r.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(surface->Dc(), 0, 0, surface->Width(), surface->Height(), screen, r.left, r.top,
-           SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    return surface;
+    return CaptureWindow(Window());
   }
   std::pair<int, int> Margins() {
     const LRESULT margins = SendMessageA(Window(), EM_GETMARGINS, 0, 0);
@@ -73,6 +66,25 @@ TEST_F(DvSpinEditBiDiTest, OnScreenTheArrowsAreLeftAndTheDigitsKeepClearOfThem) 
   EXPECT_GE(flippedDigits.left, border + 17 + 2);
   EXPECT_LT(flippedDigits.right, digits.right);
   EXPECT_EQ(spin->Text(), "180");
+}
+
+TEST_F(DvSpinEditBiDiTest, TheButtonPairAtTheLeftEdgeIsThePictureItWasAtTheRight) {
+  // The client area's place in the window picture.
+  RECT window{};
+  GetWindowRect(Window(), &window);
+  POINT client{0, 0};
+  ClientToScreen(Window(), &client);
+  const int dx = client.x - window.left;
+  const int dy = client.y - window.top;
+  auto ltr = OnScreen();
+  spin->SetBiDiMode(bdRightToLeft);
+  auto rtl = OnScreen();
+  // (26, 0, 17, 18) left to right, (0, 0, 17, 18) right to left.
+  for (int y = 0; y < 18; ++y)
+    for (int x = 0; x < 17; ++x)
+      ASSERT_EQ(rtl->At(dx + x, dy + y), ltr->At(dx + 26 + x, dy + y)) << x << "," << y;
+  // Right of it lies the edit's own colour.
+  EXPECT_EQ(rtl->At(dx + 17, dy + 9), Plain(clWindow));
 }
 
 }  // namespace

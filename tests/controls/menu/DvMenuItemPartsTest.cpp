@@ -142,6 +142,26 @@ TEST_F(ItemPartsTest, TheShortcutEndsTenPixelsBeforeTheTextRectanglesEnd) {
   EXPECT_GE(ink.right, kPainted - 1 - 10 - 3);
 }
 
+TEST_F(ItemPartsTest, ReadRightToLeftTheCaptionStandsRightAndTheShortcutLeft) {
+  const Ink ltrCaption = InkIn(*Paint("Save1", 0), TRect{29, 0, 60, kHeight}, clBlack);
+  const Ink ltrShortCut = InkIn(*Paint("Save1", 0), TRect{60, 0, kPainted, kHeight}, clBlack);
+  ASSERT_GT(ltrCaption.count, 10);
+  Parts().SetBiDiMode(bdRightToLeft);
+  const auto surface = Paint("Save1", 0);
+  // The text rectangle runs from 29 to kPainted - 1: the shortcut starts ten pixels in from its
+  // left end, the caption ends at its right end; both as wide as before.
+  const Ink shortCut = InkIn(*surface, TRect{29, 0, 100, kHeight}, clBlack);
+  const Ink caption = InkIn(*surface, TRect{100, 0, kPainted, kHeight}, clBlack);
+  EXPECT_GE(shortCut.left, 29 + 10);
+  EXPECT_LE(shortCut.left, 29 + 10 + 2);
+  EXPECT_EQ(shortCut.right - shortCut.left, ltrShortCut.right - ltrShortCut.left);
+  EXPECT_EQ(shortCut.count, ltrShortCut.count);
+  EXPECT_GE(caption.right, kPainted - 1 - 3);
+  EXPECT_LE(caption.right, kPainted - 2);
+  EXPECT_EQ(caption.right - caption.left, ltrCaption.right - ltrCaption.left);
+  EXPECT_EQ(caption.count, ltrCaption.count);
+}
+
 TEST_F(ItemPartsTest, APopupMenuAlignsItsCaptions) {
   const TRect text{29, 0, kPainted, kHeight};
   const Ink left = InkIn(*Paint("Plain1", 0), text, clBlack);

@@ -96,6 +96,28 @@ TEST_F(BiDiModeTest, EachModeGivesTheEditItsReadingOrderScrollBarSideAndAlignmen
   EXPECT_EQ(EditAlignment(), static_cast<DWORD>(ES_RIGHT));
 }
 
+TEST_F(BiDiModeTest, AFocusedControlKeepsTheFocusInItsNewWindow) {
+  edit->SetFocus();
+  ASSERT_TRUE(edit->Focused());
+  const HWND old = edit->Handle();
+  edit->SetBiDiMode(bdRightToLeft);
+  EXPECT_FALSE(IsWindow(old)) << "the new styles need a new window";
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_EQ(GetFocus(), edit->Handle());
+  // The form made again (its children with it) gives the focus back to the edit inside it.
+  form->SetBiDiMode(bdLeftToRight);
+  edit->SetParentBiDiMode(true);
+  form->SetBiDiMode(bdRightToLeftReadingOnly);
+  EXPECT_TRUE(edit->Focused());
+  // An unfocused control stays unfocused.
+  TEdit& other = TComponent::Create<TEdit>(*form);
+  other.SetParent(form);
+  other.SetBounds(10, 100, 60, 21);
+  other.SetBiDiMode(bdRightToLeft);
+  other.SetBiDiMode(bdLeftToRight);
+  EXPECT_TRUE(edit->Focused());
+}
+
 TEST_F(BiDiModeTest, TextFlagsAndAlignmentFollowTheMode) {
   struct Case {
     TBiDiMode mode;

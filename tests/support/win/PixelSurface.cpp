@@ -60,3 +60,14 @@ void RenderInto(TWinControl& control, const PixelSurface& surface) {
   control.Perform(WM_PAINT, dc, 0);
   GdiFlush();
 }
+
+std::unique_ptr<PixelSurface> CaptureWindow(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  auto surface = std::make_unique<PixelSurface>(r.right - r.left, r.bottom - r.top);
+  const WindowDC screen(nullptr);
+  BitBlt(surface->Dc(), 0, 0, surface->Width(), surface->Height(), screen.Get(), r.left, r.top,
+         SRCCOPY);
+  GdiFlush();
+  return surface;
+}

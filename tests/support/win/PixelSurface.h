@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "framework/core/Colors.h"
 #include "framework/core/Types.h"
@@ -47,3 +48,6 @@ TColor Plain(TColor color);
 // Paints a windowed control's background and its windowless children into the surface, as its
 // own paint message would (client coordinates).
 void RenderInto(TWinControl& control, const PixelSurface& surface);
+
+// The window's whole rectangle as the screen shows it now.
+std::unique_ptr<PixelSurface> CaptureWindow(HWND window);
