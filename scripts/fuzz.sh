@@ -5,7 +5,7 @@
 # minimises what it found together with the committed corpus into tests/fuzz/corpora/<target>
 # (which the test command replays) and prints a table: executions, new coverage, findings.
 # build/host/fuzz-campaigns/table.md keeps the latest campaign's row of every target.
-# Findings (crashes, hangs over 10 s, memory errors, out-of-memory) and inputs slower than 2 s are
+# Findings (crashes, hangs over 60 s, memory errors, out-of-memory) and inputs slower than 2 s are
 # kept in build/host/fuzz-campaigns/<target>/findings; the slow ones are timed again alone.
 # Exits non-zero when any target had a finding.
 set -euo pipefail
@@ -76,7 +76,9 @@ for target in "${targets[@]}"; do
   for seed in "${seeds[@]}"; do
     [[ -d $seed ]] && existingSeeds+=("$seed")
   done
-  limits=(-timeout=10 -report_slow_units=2 -rss_limit_mb=2048)
+  # At the lowest priority on a busy machine an input may wait many seconds for a core: a hang is
+  # an input that takes a minute. Inputs reported slow are timed again alone below.
+  limits=(-timeout=60 -report_slow_units=2 -rss_limit_mb=2048)
   if ((maxLen > 0)); then limits+=(-max_len="$maxLen"); fi
   log=$dir/campaign.log
   dv_say "$target: $minutes min (log: $log)"
@@ -118,7 +120,7 @@ for target in "${targets[@]}"; do
   perSecond=$(final_stat "$log" average_exec_per_sec)
   newUnits=$(final_stat "$log" new_units_added)
   keptFiles=$(count_files "$kept" '*')
-  keptSize=$(du -sk "$kept" | awk '{ print $1 }')
+  keptSize=$(($(du -sb "$kept" | awk '{ print $1 }') / 1024))
   rows+=("| $target | $minutes | $executions | $perSecond | $(coverage "$log" first) → $(coverage "$log" last) | $newUnits | $keptFiles ($keptSize KB) | $findings | $slow |")
   echo "${rows[-1]}" >"$dir/row.md"
 done
