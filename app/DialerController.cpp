@@ -8,23 +8,7 @@
 #include "app/IntervalHint.h"
 #include "dialer/DorvFunctions.h"
 #include "dialer/DorvRTL.h"
-
-namespace {
-
-// Sets a flag for its lifetime and puts the old value back, also when an error passes through.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& flag) : flag_(flag), previous_(std::exchange(flag, true)) {}
-  ~TFlagScope() { flag_ = previous_; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool previous_;
-};
-
-}  // namespace
+#include "framework/core/ScopedFlag.h"
 
 void TDialerController::FormShow() {
   view_.SetCaption(view_.ApplicationTitle() + " v" + DorvRTL::FileVersionText());
@@ -81,7 +65,7 @@ void TDialerController::AutoStartupCheckBoxClick() {
   } else if (!DorvFunctions::RemoveRunEntry(title, false)) {
     // Windows still starts the program for every user: the box says so.
     {
-      const TFlagScope keeping(keepingAutoRunChecked_);
+      const ScopedFlag keeping(keepingAutoRunChecked_);
       view_.SetAutoRunChecked(true);
     }
     view_.ShowWarning(kAllUsersAutorunWarning);
@@ -158,7 +142,7 @@ bool TDialerController::DialWithStatus() {
   ShowState(TConnectionState::Connecting);
   bool dialled = false;
   {
-    const TFlagScope calling(connectionCallInProgress_);
+    const ScopedFlag calling(connectionCallInProgress_);
     dialled = DorvFunctions::DialDefaultConnection(true);
   }
   // Queried again: a dial the layer accepted may still have left the machine offline.
@@ -174,7 +158,7 @@ bool TDialerController::HangUpWithStatus() {
   ShowState(TConnectionState::Disconnecting);
   bool hungUp = false;
   {
-    const TFlagScope calling(connectionCallInProgress_);
+    const ScopedFlag calling(connectionCallInProgress_);
     hungUp = DorvFunctions::HangUpConnection();
   }
   // Behind a router the machine stays online after an accepted hang-up.
