@@ -9,10 +9,10 @@
 # DV_DESKTOP_KEEPER names the program that holds the desktop open (default: the build's of the
 # arch, build/win64 or build/win32).
 # The session starts a private Xvfb (1024x768x24, DV_XVFB_SCREEN to change) before any Wine
-# process, then one persistent wineserver, and exports DISPLAY, WINEPREFIX, WINEDEBUG (-all, or
-# DV_WINEDEBUG), WINEDLLOVERRIDES, DV_WINE_SESSION and FONTCONFIG_FILE (text without smoothed
-# edges, scripts/lib/crisp-fonts.conf) to the command. Everything it started is
-# stopped by process id afterwards, also when the command fails or the session is interrupted.
+# process, then one persistent wineserver, and exports DISPLAY, WINEPREFIX, WINEARCH, WINEDEBUG
+# (-all, or DV_WINEDEBUG), WINEDLLOVERRIDES, DV_WINE_SESSION and FONTCONFIG_FILE (text without
+# smoothed edges, scripts/lib/crisp-fonts.conf) to the command. Everything it started is stopped
+# by process id afterwards, also when the command fails or the session is interrupted.
 # Sessions on one prefix take turns (a lock beside the prefix).
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
@@ -51,7 +51,8 @@ while (($#)); do
 done
 (($#)) || dv_die "usage: ${0##*/} [--prefix DIR] [--arch win64|win32] [--use-display] [--] command..."
 
-export WINEPREFIX
+# The server reads the architecture when it makes a prefix's registry, the loader checks it.
+export WINEPREFIX WINEARCH=$arch
 DV_WINE_ARCH=$arch
 WINEPREFIX=$(realpath -m "$prefix")
 stateDir=$WINEPREFIX.session

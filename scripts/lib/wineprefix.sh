@@ -99,8 +99,7 @@ dv_prefix_create() {
     dv_say "a 32-bit prefix needs 32-bit Wine (Debian: dpkg --add-architecture i386, then wine32:i386)"
     return 1
   fi
-  # Wine reads the architecture only when it makes a prefix.
-  if ! WINEARCH=$DV_WINE_ARCH wine wineboot -i >"$log" 2>&1; then
+  if ! wine wineboot -i >"$log" 2>&1; then
     dv_say "wineboot -i failed; its log ($log):"
     cat "$log" >&2
     return 1
