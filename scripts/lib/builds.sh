@@ -1,7 +1,8 @@
 # The three builds: configure and build steps shared by the run and test commands. Sourced.
 # DV_BUILD_TYPE picks the CMake build type (default: RelWithDebInfo on the host, where the
 # sanitizers' reports want line numbers; Release for Windows, where debug information doubles the
-# compile and link times of the cross builds).
+# compile and link times of the cross builds). DV_VERSION gives the Windows programs' version
+# block other numbers (scripts/package.sh --version); unset, the block's own.
 
 dv_build_dir() { echo "$DV_BUILD_ROOT/$1"; }
 
@@ -10,7 +11,8 @@ dv_configure() {
   local build=$1 dir log
   local type=Release
   [[ $build == host ]] && type=RelWithDebInfo
-  local args=(-S "$DV_ROOT" -G Ninja -DCMAKE_BUILD_TYPE="${DV_BUILD_TYPE:-$type}")
+  local args=(-S "$DV_ROOT" -G Ninja -DCMAKE_BUILD_TYPE="${DV_BUILD_TYPE:-$type}"
+    -DDV_VERSION="${DV_VERSION:-}")
   # A compiler cache outside the clone, when there is one: rebuilds after a branch switch or in a
   # second clone cost a lookup per unchanged file.
   if command -v ccache >/dev/null; then
@@ -21,9 +23,7 @@ dv_configure() {
       args+=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DDV_SANITIZE=ON -DDV_FUZZ=ON)
       ;;
     win64) args+=(-DCMAKE_TOOLCHAIN_FILE="$DV_ROOT/cmake/toolchain-mingw-x86_64.cmake") ;;
-    win32)
-      args+=(-DCMAKE_TOOLCHAIN_FILE="$DV_ROOT/cmake/toolchain-mingw-i686.cmake" -DDV_BUILD_TESTS=OFF)
-      ;;
+    win32) args+=(-DCMAKE_TOOLCHAIN_FILE="$DV_ROOT/cmake/toolchain-mingw-i686.cmake") ;;
     *) dv_die "unknown build '$build'" ;;
   esac
   dir=$(dv_build_dir "$build")
