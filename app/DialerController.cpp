@@ -3,10 +3,28 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <utility>
 
 #include "app/IntervalHint.h"
 #include "dialer/DorvFunctions.h"
 #include "dialer/DorvRTL.h"
+
+namespace {
+
+// Sets a flag for its lifetime and puts the old value back, also when an error passes through.
+class TFlagScope {
+ public:
+  explicit TFlagScope(bool& flag) : flag_(flag), previous_(std::exchange(flag, true)) {}
+  ~TFlagScope() { flag_ = previous_; }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
+
+ private:
+  bool& flag_;
+  bool previous_;
+};
+
+}  // namespace
 
 void TDialerController::FormShow() {
   view_.SetCaption(view_.ApplicationTitle() + " v" + DorvRTL::FileVersionText());
@@ -39,6 +57,7 @@ void TDialerController::StartUp() {
 }
 
 void TDialerController::UpdateTimerTimer() {
+  if (connectionCallInProgress_) return;
   if (view_.AutoDialChecked()) {
     CheckAndDial();
   } else {
@@ -52,13 +71,20 @@ void TDialerController::EnableCheckBoxClick() {
 }
 
 void TDialerController::AutoStartupCheckBoxClick() {
+  // Checking the box again below raises this handler once more; there is nothing to do then.
+  if (keepingAutoRunChecked_) return;
   const std::string title = view_.ApplicationTitle();
   if (view_.AutoRunChecked()) {
-    const std::string program = view_.ProgramFileName();
+    const std::wstring program = view_.ProgramFileName();
     if (!DorvFunctions::RunEntryMatches(title, program, false))
       DorvFunctions::AddRunEntry(title, program, false);
-  } else {
-    DorvFunctions::RemoveRunEntry(title, false);
+  } else if (!DorvFunctions::RemoveRunEntry(title, false)) {
+    // Windows still starts the program for every user: the box says so.
+    {
+      const TFlagScope keeping(keepingAutoRunChecked_);
+      view_.SetAutoRunChecked(true);
+    }
+    view_.ShowWarning(kAllUsersAutorunWarning);
   }
 }
 
@@ -96,7 +122,18 @@ void TDialerController::ForceDisconnect1Click() {
   view_.SetTimerEnabled(true);
 }
 
+void TDialerController::ResumeCheck() {
+  if (view_.AutoDialChecked()) UpdateTimerTimer();
+}
+
+void TDialerController::LinkDropped() {
+  // Only a link that was up: our own hang-up and a failed dial end a link too, and answering
+  // those would redial at once after Force Disconnect, or again and again on a busy line.
+  if (view_.AutoDialChecked() && shownState_ == TConnectionState::Connected) UpdateTimerTimer();
+}
+
 void TDialerController::ShowState(TConnectionState state) {
+  shownState_ = state;
   const int index = StateImageIndex(state);
   view_.SetTrayIconIndex(index);
   view_.SetStateImageIndex(index);
@@ -119,7 +156,11 @@ void TDialerController::CheckAndDial() {
 bool TDialerController::DialWithStatus() {
   EnableSystemAutodial();
   ShowState(TConnectionState::Connecting);
-  const bool dialled = DorvFunctions::DialDefaultConnection(true);
+  bool dialled = false;
+  {
+    const TFlagScope calling(connectionCallInProgress_);
+    dialled = DorvFunctions::DialDefaultConnection(true);
+  }
   // Queried again: a dial the layer accepted may still have left the machine offline.
   if (dialled) {
     ShowConnectionState();
@@ -131,7 +172,11 @@ bool TDialerController::DialWithStatus() {
 
 bool TDialerController::HangUpWithStatus() {
   ShowState(TConnectionState::Disconnecting);
-  const bool hungUp = DorvFunctions::HangUpConnection();
+  bool hungUp = false;
+  {
+    const TFlagScope calling(connectionCallInProgress_);
+    hungUp = DorvFunctions::HangUpConnection();
+  }
   // Behind a router the machine stays online after an accepted hang-up.
   if (hungUp && !DorvFunctions::IsOnline()) {
     ShowState(TConnectionState::Disconnected);

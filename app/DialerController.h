@@ -7,8 +7,11 @@
 // state texts.
 #pragma once
 
+#include <optional>
+
 #include "app/ConnectionState.h"
 #include "app/DialerView.h"
+#include "app/SettingsStore.h"
 
 class TDialerController {
  public:
@@ -19,6 +22,8 @@ class TDialerController {
   // Caption with the version, tray hint, then the start-up sequence.
   void FormShow();
   void FormClose();
+  // Skipped while a dial or hang-up is in progress: a dialog of the Internet layer may handle
+  // the window's messages meanwhile, and the call in progress answers the question already.
   void UpdateTimerTimer();
   void EnableCheckBoxClick();
   void AutoStartupCheckBoxClick();
@@ -29,6 +34,14 @@ class TDialerController {
   void ForceConnect1Click();
   // The timer is switched on again afterwards whatever happened, an error included.
   void ForceDisconnect1Click();
+
+  // A few seconds after the machine woke from sleep: the tick's work, when auto-dial is on.
+  void ResumeCheck();
+  // The dial-up link ended: the tick's work, when auto-dial is on and the window showed the link
+  // as connected. Links that end otherwise (a forced disconnect, a failed dial) wait for the
+  // poll timer, which keeps a forced disconnect in force and a busy line from being redialled
+  // over and over.
+  void LinkDropped();
 
  private:
   void StartUp();
@@ -43,6 +56,17 @@ class TDialerController {
   void UpdateIntervalHint();
 
   IDialerView& view_;
+  TSettingsStore settings_;
   // Set at the start of every start-up, overwritten by the stored "FirstRun".
   bool firstRun_ = true;
+  // The state the window shows; none before the first check.
+  std::optional<TConnectionState> shownState_;
+  // True while the autorun box is put back to checked from code.
+  bool keepingAutoRunChecked_ = false;
+  // True while a dial or a hang-up blocks in the Internet layer.
+  bool connectionCallInProgress_ = false;
 };
+
+// Shown when unchecking the autorun box leaves the entry for all users in place.
+inline constexpr char kAllUsersAutorunWarning[] =
+    "The autorun entry for all users can only be removed by an administrator.";

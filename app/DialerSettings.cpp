@@ -9,7 +9,6 @@
 
 namespace {
 
-const char kSettingsKey[] = "\\Software\\Dorv Internet Auto-Dialer";
 const char kFirstRun[] = "FirstRun";
 const char kEnable[] = "Enable";
 const char kUpdateInterval[] = "UpdateInterval";
@@ -23,9 +22,13 @@ const char kInternetSettingsKey[] =
 
 // A missing key or value keeps what the form definition gave; values are read in table order.
 void TDialerController::LoadSettings() {
-  TRegistry registry(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS);
-  if (!registry.OpenKey(kSettingsKey, true)) return;
-  if (registry.ValueExists(kFirstRun)) firstRun_ = registry.ReadBool(kFirstRun);
+  TRegistry registry;
+  const TSettingsStore::TSource source = settings_.OpenForLoad(registry);
+  if (source == TSettingsStore::TSource::None) return;
+  // The notice and the autodial settings it comes with are the user's own: shared values never
+  // count as this user's first run being over.
+  if (source == TSettingsStore::TSource::Own && registry.ValueExists(kFirstRun))
+    firstRun_ = registry.ReadBool(kFirstRun);
   if (registry.ValueExists(kEnable)) view_.SetAutoDialChecked(registry.ReadBool(kEnable));
   if (registry.ValueExists(kUpdateInterval))
     view_.SetIntervalSeconds(registry.ReadInteger(kUpdateInterval));
@@ -33,10 +36,10 @@ void TDialerController::LoadSettings() {
   if (registry.ValueExists(kTop)) view_.SetWindowTop(registry.ReadInteger(kTop));
 }
 
-// A key that cannot be opened (no rights) is silent: nothing is written.
+// A key that cannot be opened is silent: nothing is written.
 void TDialerController::SaveSettings() {
-  TRegistry registry(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS);
-  if (!registry.OpenKey(kSettingsKey, true)) return;
+  TRegistry registry;
+  if (!settings_.OpenForSave(registry)) return;
   registry.WriteBool(kFirstRun, false);
   registry.WriteBool(kEnable, view_.AutoDialChecked());
   registry.WriteInteger(kUpdateInterval, view_.IntervalSeconds());

@@ -11,8 +11,8 @@ class IDialerView {
   virtual ~IDialerView() = default;
 
   virtual std::string ApplicationTitle() const = 0;
-  // The full file name of the running program, unquoted.
-  virtual std::string ProgramFileName() const = 0;
+  // The full file name of the running program, unquoted, in UTF-16 (any folder name).
+  virtual std::wstring ProgramFileName() const = 0;
 
   virtual std::string Caption() const = 0;
   virtual void SetCaption(const std::string& caption) = 0;
@@ -47,6 +47,8 @@ class IDialerView {
 
   // Modal: returns when the user has dismissed it.
   virtual void ShowFirstRunNotice() = 0;
+  // A warning the user must acknowledge, owned by the window; modal.
+  virtual void ShowWarning(const std::string& text) = 0;
   // Brings the application back from the tray and its window to the front.
   virtual void RestoreApplication() = 0;
 };

@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "framework/core/TypInfo.h"
+#include "framework/win/Application.h"
 #include "framework/win/EventDispatch.h"
 
 const TClassInfo& TMainFrm::StaticClassInfo() {
@@ -8,7 +9,11 @@ const TClassInfo& TMainFrm::StaticClassInfo() {
   return info;
 }
 
-TMainFrm::TMainFrm(TComponent* owner) : TForm(owner), view_(*this), controller_(view_) {
+TMainFrm::TMainFrm(TComponent* owner)
+    : TForm(owner),
+      view_(*this),
+      controller_(view_),
+      resumeCheck_([this] { controller_.ResumeCheck(); }, this) {
   RegisterMethod("FormShow", this, &TMainFrm::FormShow);
   RegisterMethod("FormClose", this, &TMainFrm::FormClose);
   RegisterMethod("UpdateTimerTimer", this, &TMainFrm::UpdateTimerTimer);
@@ -20,6 +25,18 @@ TMainFrm::TMainFrm(TComponent* owner) : TForm(owner), view_(*this), controller_(
   RegisterMethod("Show1Click", this, &TMainFrm::Show1Click);
   RegisterMethod("ForceConnect1Click", this, &TMainFrm::ForceConnect1Click);
   RegisterMethod("ForceDisconnect1Click", this, &TMainFrm::ForceDisconnect1Click);
+  // Without the remote access service's notice the poll timer alone finds a dropped link.
+  if (linkDrop_.Event() != nullptr)
+    Application().RegisterWaitHandle(linkDrop_.Event(), [this] { controller_.LinkDropped(); });
+}
+
+TMainFrm::~TMainFrm() {
+  if (linkDrop_.Event() != nullptr) Application().UnregisterWaitHandle(linkDrop_.Event());
+}
+
+void TMainFrm::WndProc(TMessage& message) {
+  if (message.Msg == WM_POWERBROADCAST) resumeCheck_.PowerBroadcast(message.WParam);
+  TForm::WndProc(message);
 }
 
 void TMainFrm::FormShow(TObject*) {

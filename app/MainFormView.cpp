@@ -1,7 +1,5 @@
 #include "app/MainFormView.h"
 
-#include <vector>
-
 #include <windows.h>
 
 #include "app/FirstRunNotice.h"
@@ -10,6 +8,7 @@
 #include "controls/edit/DvSpinEdit.h"
 #include "controls/images/DvImageSquare.h"
 #include "controls/tray/DvTrayIcon.h"
+#include "dialer/DorvRTL.h"
 #include "framework/win/Application.h"
 #include "framework/win/Forms.h"
 #include "framework/win/Timers.h"
@@ -46,14 +45,8 @@ std::string TMainFormView::ApplicationTitle() const {
   return Application().Title();
 }
 
-std::string TMainFormView::ProgramFileName() const {
-  std::vector<char> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD length =
-        GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length < buffer.size()) return std::string(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);
-  }
+std::wstring TMainFormView::ProgramFileName() const {
+  return DorvRTL::ProgramFileName();
 }
 
 std::string TMainFormView::Caption() const {
@@ -142,6 +135,11 @@ void TMainFormView::SetWindowTop(int top) {
 
 void TMainFormView::ShowFirstRunNotice() {
   ::ShowFirstRunNotice(form_.Handle());
+}
+
+void TMainFormView::ShowWarning(const std::string& text) {
+  MessageBoxA(form_.Handle(), text.c_str(), Application().Title().c_str(),
+              MB_OK | MB_ICONEXCLAMATION);
 }
 
 void TMainFormView::RestoreApplication() {

@@ -21,7 +21,7 @@ class TMainFormView final : public IDialerView {
   TMainFormView& operator=(const TMainFormView&) = delete;
 
   std::string ApplicationTitle() const override;
-  std::string ProgramFileName() const override;
+  std::wstring ProgramFileName() const override;
   std::string Caption() const override;
   void SetCaption(const std::string& caption) override;
   void SetTrayHint(const std::string& hint) override;
@@ -44,6 +44,7 @@ class TMainFormView final : public IDialerView {
   int WindowTop() const override;
   void SetWindowTop(int top) override;
   void ShowFirstRunNotice() override;
+  void ShowWarning(const std::string& text) override;
   void RestoreApplication() override;
 
  private:

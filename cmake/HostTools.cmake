@@ -5,7 +5,8 @@
 # runs a generator to produce files in the build tree.
 
 # Every generator's target name; the Windows build needs them to know what the external project makes.
-set(DV_HOST_TOOL_NAMES dv_banner_gen dv_stateimages_gen dv_icon_gen dv_form_compose)
+set(DV_HOST_TOOL_NAMES dv_banner_gen dv_stateimages_gen dv_icon_gen dv_form_compose
+                       dv_checkglyphs_gen dv_menubitmaps_gen)
 
 if(WIN32)
   include(ExternalProject)

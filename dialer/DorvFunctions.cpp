@@ -1,5 +1,7 @@
 #include "dialer/DorvFunctions.h"
 
+#include <algorithm>
+
 #include <windows.h>
 #include <wininet.h>
 
@@ -44,28 +46,77 @@ std::string RunKeyPath(bool RunOnce) {
   return path;
 }
 
-void AddRunEntry(const std::string& EntryName, const std::string& Command, bool RunOnce) {
-  const std::string path = RunKeyPath(RunOnce);
-  TRegistry registry(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS);
-  registry.CreateKey(path);
-  if (!registry.OpenKey(path, false)) return;
-  registry.WriteString(EntryName, Command);
+namespace {
+
+// What the platform answers a standard account that asks to change a key for all users.
+bool RefusedForLackOfRights(LSTATUS status) {
+  return status == ERROR_ACCESS_DENIED;
 }
 
-void RemoveRunEntry(const std::string& EntryName, bool RunOnce) {
-  TRegistry registry(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS);
-  if (!registry.OpenKey(RunKeyPath(RunOnce), false)) return;
-  registry.DeleteValue(EntryName);
+// Equal when the texts differ at most in the case of the ASCII letters A-Z / a-z.
+bool SameTextAscii(const std::wstring& a, const std::wstring& b) {
+  const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [&](wchar_t x, wchar_t y) { return fold(x) == fold(y); });
 }
 
-bool RunEntryMatches(const std::string& EntryName, const std::string& Command, bool RunOnce) {
-  std::string stored;
-  {
-    TRegistry registry(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS);
-    if (registry.OpenKey(RunKeyPath(RunOnce), false) && registry.ValueExists(EntryName))
-      stored = registry.ReadString(EntryName);
+// Writes the entry under root; false when the account may not write there.
+bool WriteEntry(HKEY root, const std::string& path, const std::string& name,
+                const std::wstring& command) {
+  TRegistry registry(root, KEY_ALL_ACCESS);
+  try {
+    registry.CreateKey(path);
+  } catch (const ERegistryException&) {
+    if (RefusedForLackOfRights(registry.LastError())) return false;
+    throw;
   }
-  return SameTextAscii(stored, Command);
+  if (!registry.OpenKey(path, false)) return !RefusedForLackOfRights(registry.LastError());
+  registry.WriteWideString(name, command);
+  return true;
+}
+
+// Deletes the entry under root; false when the account may not.
+bool DeleteEntry(HKEY root, const std::string& path, const std::string& name) {
+  TRegistry registry(root, KEY_ALL_ACCESS);
+  if (!registry.OpenKey(path, false)) return !RefusedForLackOfRights(registry.LastError());
+  // A missing value is no error.
+  registry.DeleteValue(name);
+  return true;
+}
+
+bool EntryExists(HKEY root, const std::string& path, const std::string& name) {
+  TRegistry registry(root, KEY_READ);
+  return registry.OpenKey(path, false) && registry.ValueExists(name);
+}
+
+// The entry's text under root, empty when the key or the value is missing.
+std::wstring StoredEntry(HKEY root, const std::string& path, const std::string& name) {
+  TRegistry registry(root, KEY_READ);
+  if (!registry.OpenKey(path, false) || !registry.ValueExists(name)) return std::wstring();
+  return registry.ReadWideString(name);
+}
+
+}  // namespace
+
+void AddRunEntry(const std::string& EntryName, const std::wstring& Command, bool RunOnce) {
+  const std::string path = RunKeyPath(RunOnce);
+  if (WriteEntry(HKEY_LOCAL_MACHINE, path, EntryName, Command)) return;
+  if (!WriteEntry(HKEY_CURRENT_USER, path, EntryName, Command))
+    throw ERegistryException(Format("Failed to create key %s", path.c_str()));
+}
+
+bool RemoveRunEntry(const std::string& EntryName, bool RunOnce) {
+  const std::string path = RunKeyPath(RunOnce);
+  const bool machineRefused = !DeleteEntry(HKEY_LOCAL_MACHINE, path, EntryName);
+  DeleteEntry(HKEY_CURRENT_USER, path, EntryName);
+  return !(machineRefused && EntryExists(HKEY_LOCAL_MACHINE, path, EntryName));
+}
+
+bool RunEntryMatches(const std::string& EntryName, const std::wstring& Command, bool RunOnce) {
+  const std::string path = RunKeyPath(RunOnce);
+  return SameTextAscii(StoredEntry(HKEY_LOCAL_MACHINE, path, EntryName), Command) ||
+         SameTextAscii(StoredEntry(HKEY_CURRENT_USER, path, EntryName), Command);
 }
 
 bool NotifyInternetSettingsChanged(const std::string& agent) noexcept {

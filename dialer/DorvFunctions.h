@@ -16,21 +16,26 @@ bool DialDefaultConnection(bool Unattended);
 // True when the layer accepted the hang-up request (not that the machine went offline).
 bool HangUpConnection();
 
-// Under HKEY_LOCAL_MACHINE, "Software\Microsoft\Windows\CurrentVersion\Run" (+ "Once").
+// "Software\Microsoft\Windows\CurrentVersion\Run" (+ "Once"), below HKEY_LOCAL_MACHINE for all
+// users and below HKEY_CURRENT_USER for the current user.
 std::string RunKeyPath(bool RunOnce);
 
-// Writes EntryName = Command (REG_SZ) into the Run (or RunOnce) key, creating the key.
-// Throws ERegistryException "Failed to create key %s" or "Failed to set data for '%s'";
-// a key that was created but cannot be opened is silently left unwritten.
-void AddRunEntry(const std::string& EntryName, const std::string& Command, bool RunOnce);
+// Writes EntryName = Command (REG_SZ, UTF-16, so any path survives) into the Run (or RunOnce) key
+// for all users, creating the key; when the account lacks the rights there, into the current
+// user's key instead. Throws ERegistryException "Failed to create key %s" or "Failed to set data
+// for '%s'"; a key that was created but cannot be opened is silently left unwritten.
+void AddRunEntry(const std::string& EntryName, const std::wstring& Command, bool RunOnce);
 
-// Deletes the entry; a missing key or value is no error. Never throws a registry error.
-void RemoveRunEntry(const std::string& EntryName, bool RunOnce);
+// Deletes the entry from both keys as far as the account may; a missing key or value is no
+// error. Returns false when an entry for all users remains that only an administrator can
+// remove. Never throws a registry error.
+bool RemoveRunEntry(const std::string& EntryName, bool RunOnce);
 
-// True when the entry exists and holds Command, ignoring the case of ASCII letters only.
-// A missing key or value yields false and creates nothing. Throws ERegistryException
-// "Invalid data type for '%s'" for a stored value that is not a string.
-bool RunEntryMatches(const std::string& EntryName, const std::string& Command, bool RunOnce);
+// True when either key (all users, current user) holds the entry with Command, ignoring the case
+// of ASCII letters only. Reads with read access only; a missing key or value yields false and
+// creates nothing. Throws ERegistryException "Invalid data type for '%s'" for a stored value
+// that is not a string.
+bool RunEntryMatches(const std::string& EntryName, const std::wstring& Command, bool RunOnce);
 
 // Tells the Internet layer that its per-user settings changed: opens an offline session named
 // agent, sets the "settings changed" option on it and closes it. True when the option was set;

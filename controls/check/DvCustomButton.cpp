@@ -1,5 +1,6 @@
 #include "controls/check/DvCustomButton.h"
 
+#include "controls/common/core/DvTextLayers.h"
 #include "framework/win/Themes.h"
 
 const std::vector<std::string>& AlignmentVerticalNames() {
@@ -81,13 +82,6 @@ void TDvCustomButton::MouseLeave() {
 
 // ---- caption ----
 
-void TDvCustomButton::DrawCaptionLayer(TCanvas& canvas, const TRect& rect, int dx, int dy,
-                                       TColor color, UINT flags) {
-  TRect layer = rect.Offset(dx, dy);
-  canvas.Font().SetColor(color);
-  canvas.DrawText(Caption(), layer, flags);
-}
-
 void TDvCustomButton::DrawCaption(TCanvas& canvas, const TRect& rect, UINT flags) {
   TRect measured = rect;
   canvas.DrawText(Caption(), measured, flags | DT_CALCRECT);
@@ -95,25 +89,12 @@ void TDvCustomButton::DrawCaption(TCanvas& canvas, const TRect& rect, UINT flags
   if (alignmentVertical_ == avCenter) place.Top += (rect.Height() - measured.Height()) / 2;
   if (alignmentVertical_ == avBottom) place.Top = rect.Bottom - 1 - measured.Height();
   canvas.Brush().SetStyle(bsClear);
-  if (!Enabled()) {
-    DrawCaptionLayer(canvas, place, 1, 1, clBtnHighlight, flags);
-    DrawCaptionLayer(canvas, place, 0, 0, clBtnShadow, flags);
-    return;
-  }
-  switch (textStyle_) {
-    case tsRaised:
-      if (!lightTextStyle_) DrawCaptionLayer(canvas, place, 1, 1, textShadowColor_, flags);
-      DrawCaptionLayer(canvas, place, -1, -1, textHighlightColor_, flags);
-      break;
-    case tsRecessed:
-      DrawCaptionLayer(canvas, place, 1, 1, textHighlightColor_, flags);
-      if (!lightTextStyle_) DrawCaptionLayer(canvas, place, -1, -1, textShadowColor_, flags);
-      break;
-    case tsShadow:
-      DrawCaptionLayer(canvas, place, textShadowDepth_, textShadowDepth_, textShadowColor_, flags);
-      break;
-    case tsNormal:
-      break;
-  }
-  DrawCaptionLayer(canvas, place, 0, 0, GetFont().Color(), flags);
+  const TTextLayerLook look{textStyle_, lightTextStyle_, textHighlightColor_, textShadowColor_,
+                            textShadowDepth_};
+  const std::string caption = Caption();
+  DrawTextLayers(look, Enabled(), GetFont().Color(), [&](int dx, int dy, TColor color) {
+    TRect layer = place.Offset(dx, dy);
+    canvas.Font().SetColor(color);
+    canvas.DrawText(caption, layer, flags);
+  });
 }

@@ -71,8 +71,6 @@ class TDvCustomButton : public TCustomControl {
   }
 
  private:
-  void DrawCaptionLayer(TCanvas& canvas, const TRect& rect, int dx, int dy, TColor color,
-                        UINT flags);
   void InvalidateHotRect();
 
   TAlignmentVertical alignmentVertical_ = avCenter;

@@ -4,6 +4,14 @@
 
 #include "framework/win/Themes.h"
 
+namespace {
+
+// The built-in glyphs' bitmap resources, by state.
+const char* const kGlyphResources[] = {"DVCOMMON_CHECKBOX_UNCHECKED", "DVCOMMON_CHECKBOX_CHECKED",
+                                       "DVCOMMON_CHECKBOX_GRAYED"};
+
+}  // namespace
+
 const std::vector<std::string>& CheckBoxStateNames() {
   static const std::vector<std::string> names = {"cbUnchecked", "cbChecked", "cbGrayed"};
   return names;
@@ -58,7 +66,8 @@ void TDvCustomCheckBox::BuildClassicImage(TBitmap& image) const {
 }
 
 bool TDvCustomCheckBox::BuildThemedImage(TBitmap& image) {
-  const ThemeData theme(HandleAllocated() ? HandleIfAllocated() : nullptr, L"BUTTON");
+  const HWND window = HandleAllocated() ? HandleIfAllocated() : nullptr;
+  const ThemeData theme(window, L"BUTTON");
   if (!theme) return false;
   int base = CBS_UNCHECKEDNORMAL;
   if (state_ == cbChecked) base = CBS_CHECKEDNORMAL;
@@ -70,10 +79,37 @@ bool TDvCustomCheckBox::BuildThemedImage(TBitmap& image) {
     offset = 2;
   else if (MouseOver())
     offset = 1;
-  TCanvas& canvas = image.Canvas();
+  const HDC dc = image.Canvas().Handle();
+  if (window != nullptr) {
+    // The bitmap stands for the glyph's place in the control: the parent's background is asked
+    // for in the control's coordinates, with the glyph's corner at the bitmap's origin.
+    const TRect glyph = GlyphRect();
+    POINT origin{};
+    SetViewportOrgEx(dc, -glyph.Left, -glyph.Top, &origin);
+    DrawParentBackground(window, dc, nullptr);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+  }
   const RECT rect{0, 0, image.Width(), image.Height()};
-  if (HandleAllocated()) DrawParentBackground(HandleIfAllocated(), canvas.Handle(), &rect);
-  return theme.DrawBackground(canvas.Handle(), BP_CHECKBOX, base + offset, rect);
+  return theme.DrawBackground(dc, BP_CHECKBOX, base + offset, rect);
+}
+
+bool TDvCustomCheckBox::BuildHotTrackImage(TBitmap& image) const {
+  const HINSTANCE module = GetModuleHandleA(nullptr);
+  const char* name = kGlyphResources[state_];
+  if (!TBitmap::HasBitmapResource(module, name)) return false;
+  const THotTrackColors colors = HotTrackGlyphColors();
+  // The loader swaps the placeholder colours in the colour table, all at once, so a replacement
+  // is never replaced again; nothing else maps the bitmap's colours on the way.
+  TBitmap glyph;
+  glyph.LoadFromResourceName(module, name,
+                             {{clWhite, colors.interior},
+                              {clGray, FrameColor()},
+                              {clRed, colors.dark},
+                              {clFuchsia, colors.light},
+                              {clBlue, colors.mark}});
+  image.Canvas().CopyRect({0, 0, image.Width(), image.Height()}, glyph.Canvas(),
+                          {0, 0, glyph.Width(), glyph.Height()});
+  return true;
 }
 
 void TDvCustomCheckBox::BuildStateImage(TBitmap& image) {
@@ -89,6 +125,7 @@ void TDvCustomCheckBox::BuildStateImage(TBitmap& image) {
     return;
   }
   if (ThemesActive() && BuildThemedImage(image)) return;
+  if (HotTrack() && BuildHotTrackImage(image)) return;
   BuildClassicImage(image);
 }
 

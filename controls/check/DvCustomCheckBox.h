@@ -38,7 +38,10 @@ class TDvCustomCheckBox : public TDvCustomGlyphButton {
 
  private:
   void BuildClassicImage(TBitmap& image) const;
+  // False when there is no theme to draw with.
   bool BuildThemedImage(TBitmap& image);
+  // False when the program holds no built-in glyph for the state.
+  bool BuildHotTrackImage(TBitmap& image) const;
 
   bool allowGrayed_ = false;
   TCheckBoxState state_ = cbUnchecked;

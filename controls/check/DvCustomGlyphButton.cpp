@@ -71,6 +71,25 @@ TColor TDvCustomGlyphButton::AvoidMaskColors(TColor color) const {
   return color;
 }
 
+TDvCustomGlyphButton::THotTrackColors TDvCustomGlyphButton::HotTrackGlyphColors() const {
+  if (!Enabled()) return {disabledColor_, disabledColor_, disabledColor_, clBtnShadow};
+  const TColor mark = AvoidMaskColors(HighlightColor());
+  // With 256 colours or fewer the shades would dither: the bands stay in the window colour.
+  TColor light = clWindow;
+  TColor dark = clWindow;
+  TColor pressed = clWindow;
+  if (ScreenHasFullColor()) {
+    const bool actual = HotTrackColorType() == htctActual;
+    const TColor tone = actual ? HotTrackColor() : OppositeHueColor(HotTrackColor(), 180);
+    light = actual ? LightenColorBy(HotTrackColor(), 30) : tone;
+    dark = DarkenColorBy(tone, 30);
+    pressed = DarkenColorBy(clWindow, 20);
+  }
+  if (PressedLook()) return {pressed, pressed, pressed, mark};
+  if (MouseOver()) return {clWindow, light, dark, mark};
+  return {clWindow, clWindow, clWindow, mark};
+}
+
 void TDvCustomGlyphButton::DrawStateGlyph(TCanvas& canvas) {
   const TRect glyph = GlyphRect();
   const TRect cell{0, 0, glyphWidth_, glyphHeight_};

@@ -50,6 +50,16 @@ class TDvCustomGlyphButton : public TDvCustomButton, public IFramingNotification
   // (its RGB value plus one), so that it survives the glyph's substitutions; others unchanged.
   TColor AvoidMaskColors(TColor color) const;
 
+  // The colours that replace the built-in glyph's interior, light band, dark band and mark in the
+  // hot-track look, by the first matching state: disabled, pressed look, mouse over, otherwise.
+  struct THotTrackColors {
+    TColor interior;
+    TColor light;
+    TColor dark;
+    TColor mark;
+  };
+  THotTrackColors HotTrackGlyphColors() const;
+
   // Fills a glyph-sized bitmap with the image of the current state.
   virtual void BuildStateImage(TBitmap& image) = 0;
   // Composes the state image at the glyph position with the colour substitutions.

@@ -2,7 +2,19 @@
 
 #include <vector>
 
+#include "controls/common/DvCanvasTools.h"
+#include "controls/common/DvColors.h"
+#include "framework/core/SysUtils.h"
+#include "framework/win/Bitmap.h"
+#include "framework/win/Themes.h"
+
 namespace {
+
+// The theme's spin up button (part SPNP_UP, state UPS_NORMAL) in its usual size.
+constexpr int kSpinUpPart = 1;
+constexpr int kNormalState = 1;
+constexpr int kSampleWidth = 17;
+constexpr int kSampleHeight = 21;
 
 std::vector<TPoint> ClassicArrow(int x, int y, int direction) {
   const int b = y + 2;
@@ -39,7 +51,30 @@ std::vector<TPoint> ThemedArrow(int x, int y, int direction) {
   }
 }
 
+TColor ThemedArrowColor() {
+  TColor color = ThemedSpinArrowSample();
+  // An arrow that would vanish on a window-coloured button falls back to the dark 3D colour.
+  if (color == clNone || HueAndLightnessClose(color, clWindow)) color = cl3DDkShadow;
+  return color;
+}
+
 }  // namespace
+
+TColor ThemedSpinArrowSample() {
+  if (const TColor* forced = SpinArrowSampleOverride::Current()) return *forced;
+  try {
+    const ThemeData theme(nullptr, L"SPIN");
+    if (!theme) return clNone;
+    TBitmap sample(kSampleWidth, kSampleHeight);
+    const RECT rect{0, 0, kSampleWidth, kSampleHeight};
+    if (!theme.DrawBackground(sample.Canvas().Handle(), kSpinUpPart, kNormalState, rect))
+      return clNone;
+    return sample.Canvas().Pixel(kSampleWidth / 2, kSampleHeight / 2);
+  } catch (const Exception&) {
+    // No bitmap or DC for the sample: the arrow takes the fallback colour.
+    return clNone;
+  }
+}
 
 void PaintSpinArrow(TCanvas& canvas, const TRect& rect, bool themed, bool enabled, bool pressed,
                     int direction) {
@@ -55,14 +90,9 @@ void PaintSpinArrow(TCanvas& canvas, const TRect& rect, bool themed, bool enable
   if (!enabled)
     color = clBtnShadow;
   else if (themed)
-    color = cl3DDkShadow;
-  TBrush savedBrush;
-  savedBrush.Assign(&canvas.Brush());
-  TPen savedPen;
-  savedPen.Assign(&canvas.Pen());
+    color = ThemedArrowColor();
+  KeptCanvasTools kept(canvas);
   canvas.Brush().SetColor(color);
   canvas.Pen().SetStyle(psClear);
   canvas.Polygon(themed ? ThemedArrow(x, y, direction) : ClassicArrow(x, y, direction));
-  canvas.Pen().Assign(&savedPen);
-  canvas.Brush().Assign(&savedBrush);
 }

@@ -2,25 +2,42 @@
 
 #include <windows.h>
 
-#include <cmath>
-
 #include "framework/win/Font.h"
 
+THsl240 ColorToHsl240(TColor color) {
+  return ColorToHsl240(color, ColorToRGB);
+}
+
+uint8_t HueOfColor(TColor color) {
+  return HueOfColor(color, ColorToRGB);
+}
+
+TColor DarkenColorBy(TColor color, uint8_t amount) {
+  return DarkenColorBy(color, amount, ColorToRGB);
+}
+
+TColor LightenColorBy(TColor color, uint8_t amount) {
+  return LightenColorBy(color, amount, ColorToRGB);
+}
+
+TColor ShiftColorLightness(TColor color, int amount) {
+  return ShiftColorLightness(color, amount, ColorToRGB);
+}
+
 TColor MixColors(TColor a, TColor b, uint8_t weightOfA) {
-  const TColor ra = ColorToRGB(a);
-  const TColor rb = ColorToRGB(b);
-  const float x = static_cast<float>(weightOfA) / 255.0f;
-  const auto mix = [x](uint8_t ca, uint8_t cb) {
-    // The default rounding mode rounds halves to even.
-    const float value =
-        std::nearbyint(static_cast<float>(ca) * x + static_cast<float>(cb) * (1 - x));
-    return static_cast<uint8_t>(value);
-  };
-  return RGBColor(mix(RedOf(ra), RedOf(rb)), mix(GreenOf(ra), GreenOf(rb)),
-                  mix(BlueOf(ra), BlueOf(rb)));
+  return MixColors(a, b, weightOfA, ColorToRGB);
+}
+
+bool HueAndLightnessClose(TColor foreground, TColor background) {
+  return HueAndLightnessClose(foreground, background, ColorToRGB);
+}
+
+TColor OppositeHueColor(TColor color, uint8_t lightness) {
+  return OppositeHueColor(color, lightness, ColorToRGB);
 }
 
 bool ScreenHasFullColor() {
+  if (const bool* forced = ScreenColorsOverride::Current()) return *forced;
   const HDC screen = GetDC(nullptr);
   if (screen == nullptr) return true;
   const int colors = GetDeviceCaps(screen, NUMCOLORS);

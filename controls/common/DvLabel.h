@@ -1,12 +1,13 @@
-// The label: the framework label with borders, raised, recessed and shadowed text, rotation, an
-// ellipsis rule, a colour while the mouse passes over it and blinking. This version draws flat
-// text (alignment, layout, word wrap, transparency, text styles, disabled look); borders,
-// rotation and blinking are settings only so far.
+// The label: the framework label with borders, raised, recessed and shadowed text, text turned by
+// an angle or laid along an arc, an ellipsis rule, a colour while the mouse passes over it and
+// blinking in step with every other blinking label (the shared blink list).
 #pragma once
 
 #include <cstdint>
 
 #include "controls/common/DvCommonTypes.h"
+#include "controls/common/DvLayeredBorders.h"
+#include "controls/common/core/DvTextLayers.h"
 #include "controls/edit/FramingNotification.h"
 #include "framework/win/Label.h"
 
@@ -50,13 +51,13 @@ class TDvLabel : public TLabel, public IFramingNotification {
   uint16_t BlinkIntervalOn() const;
   void SetBlinkIntervalOn(uint16_t value);
   int BevelWidth() const { return bevelWidth_; }
-  void SetBevelWidth(int value) { SetAndInvalidate(bevelWidth_, value); }
+  void SetBevelWidth(int value) { SetAndResize(bevelWidth_, value); }
   TFrameStyleEx BorderInner() const { return borderInner_; }
-  void SetBorderInner(TFrameStyleEx value) { SetAndInvalidate(borderInner_, value); }
+  void SetBorderInner(TFrameStyleEx value) { SetAndResize(borderInner_, value); }
   TFrameStyleEx BorderOuter() const { return borderOuter_; }
-  void SetBorderOuter(TFrameStyleEx value) { SetAndInvalidate(borderOuter_, value); }
+  void SetBorderOuter(TFrameStyleEx value) { SetAndResize(borderOuter_, value); }
   TSides BorderSides() const { return borderSides_; }
-  void SetBorderSides(TSides value) { SetAndInvalidate(borderSides_, value); }
+  void SetBorderSides(TSides value) { SetAndResize(borderSides_, value); }
   TColor BorderColor() const { return borderColor_; }
   void SetBorderColor(TColor value) { SetAndInvalidate(borderColor_, value); }
   TColor BorderHighlight() const { return borderHighlight_; }
@@ -64,7 +65,7 @@ class TDvLabel : public TLabel, public IFramingNotification {
   TColor BorderShadow() const { return borderShadow_; }
   void SetBorderShadow(TColor value) { SetAndInvalidate(borderShadow_, value); }
   int BorderWidth() const { return borderWidth_; }
-  void SetBorderWidth(int value) { SetAndInvalidate(borderWidth_, value); }
+  void SetBorderWidth(int value) { SetAndResize(borderWidth_, value); }
   TDvCondenseCaption CondenseCaption() const { return condenseCaption_; }
   // An ellipsis rule switches AutoSize off.
   void SetCondenseCaption(TDvCondenseCaption value);
@@ -90,13 +91,16 @@ class TDvLabel : public TLabel, public IFramingNotification {
   TColor ShadowColor() const { return shadowColor_; }
   void SetShadowColor(TColor value) { SetAndInvalidate(shadowColor_, value); }
   int ShadowDepth() const { return shadowDepth_; }
-  void SetShadowDepth(int value) { SetAndInvalidate(shadowDepth_, value); }
+  void SetShadowDepth(int value) { SetAndResize(shadowDepth_, value); }
   TTextStyle TextStyle() const { return textStyle_; }
-  void SetTextStyle(TTextStyle value) { SetAndInvalidate(textStyle_, value); }
+  void SetTextStyle(TTextStyle value) { SetAndResize(textStyle_, value); }
 
-  // The colour the caption is drawn in now: the font colour, or FlyByColor while the mouse is
-  // over a fly-by label.
+  // The colour the caption is drawn in now: a blinking label's BlinkColor in the blink phase and
+  // its font colour otherwise; FlyByColor while the mouse is over a fly-by label; else the font
+  // colour.
   TColor CurrentTextColor() const;
+  // The label's own phase, set by the shared blink list while the label blinks.
+  bool InBlinkPhase() const { return blinkPhase_; }
   // The rectangle the text is laid out in: the client area inside the border width and borders.
   TRect TextRect() const;
 
@@ -105,9 +109,14 @@ class TDvLabel : public TLabel, public IFramingNotification {
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
   void DefineProperties(TFiler& filer) override;
+  void WndProc(TMessage& message) override;
 
  protected:
   void Paint() override;
+  // Draws the caption in its text-style layers (DT_CALCRECT measures it as the framework does).
+  void DoDrawText(TRect& rect, UINT flags) override;
+  // Fits the caption with its borders, blank width, shadow and rotation.
+  void AdjustBounds() override;
   void MouseEnter() override;
   void MouseLeave() override;
   void FontChanged() override;
@@ -119,9 +128,22 @@ class TDvLabel : public TLabel, public IFramingNotification {
     field = value;
     Invalidate();
   }
+  // For the settings that change what an auto-sized label needs.
+  template <class T>
+  void SetAndResize(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    AdjustBounds();
+    Invalidate();
+  }
   UINT DrawFlags() const;
-  void DrawFlatText(TCanvas& canvas);
-  void DrawLayer(TCanvas& canvas, const TRect& rect, int dx, int dy, TColor color, UINT flags);
+  TTextLayerLook TextLook() const;
+  TLayeredBorders Borders() const;
+  // Pixels the borders and the blank width take on the left, top, right and bottom.
+  TRect TextInsets() const;
+  void DrawFlatText();
+  void DrawRotatedText(TCanvas& canvas);
+  void DrawArcText(TCanvas& canvas);
   void UseTrueTypeFont();
 
   int angle_ = 0;
@@ -143,6 +165,7 @@ class TDvLabel : public TLabel, public IFramingNotification {
   TColor flyByColor_ = clHighlight;
   bool flyByEnabled_ = false;
   bool flyByActive_ = false;  // the mouse is over a fly-by label
+  bool blinkPhase_ = false;   // this label shows BlinkColor now
   bool lightTextStyle_ = false;
   TRotation rotation_ = roNone;
   TColor highlightColor_ = clBtnHighlight;

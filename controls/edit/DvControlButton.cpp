@@ -1,23 +1,17 @@
 #include "controls/edit/DvControlButton.h"
 
+#include <vsstyle.h>
+
 #include <algorithm>
 
 #include "controls/common/DvArrows.h"
 #include "controls/common/DvBorders.h"
 #include "controls/common/DvGrafx.h"
+#include "controls/common/core/DvGeometry.h"
 #include "framework/win/Application.h"
 #include "framework/win/SystemTimer.h"
+#include "framework/win/WinControl.h"
 #include "framework/win/Themes.h"
-
-namespace {
-
-TRect RectCenteredIn(const TRect& rect, int width, int height) {
-  const int left = (rect.Left + rect.Right - width) / 2;
-  const int top = (rect.Top + rect.Bottom - height) / 2;
-  return {left, top, left + width, top + height};
-}
-
-}  // namespace
 
 const std::vector<std::string>& DvControlButtonStyleNames() {
   static const std::vector<std::string> names = {"cbsNone",  "cbsLeft", "cbsUp",
@@ -26,7 +20,7 @@ const std::vector<std::string>& DvControlButtonStyleNames() {
 }
 
 TDvControlButton::TDvControlButton(TComponent* owner)
-    : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
+    : TGraphicControl(owner), glyph_(std::make_unique<TStoredBitmap>()) {
   // The button decides itself what a click is.
   SetControlStyle(csCaptureMouse);
   StoreBounds(0, 0, 17, 21);
@@ -117,7 +111,8 @@ void TDvControlButton::MouseUp(TMouseButton button, TShiftState shift, int x, in
     ~StopOnExit() { button.StopRepeat(); }
   } stop{*this};
   TGraphicControl::MouseUp(button, shift, x, y);
-  if (button != mbLeft || !tracking_) return;
+  // The release of any button ends a press that the left button began.
+  if (!tracking_) return;
   tracking_ = false;
   pressed_ = false;
   mouseOver_ = false;
@@ -170,12 +165,54 @@ void TDvControlButton::PaintFace(TCanvas& canvas, TRect& rect) {
   canvas.FillRect(rect);
 }
 
+bool TDvControlButton::PaintThemedFace(TCanvas& canvas, TRect& rect) {
+  if (flat_ && !IsHot()) {
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(rect);
+    rect = rect.Inflate(-2, -2);
+    return false;
+  }
+  // Every part this button draws numbers its states alike: normal 1, hot 2, pressed 3,
+  // disabled 4.
+  int state = UPS_NORMAL;
+  if (pressed_)
+    state = UPS_PRESSED;
+  else if (IsHot())
+    state = UPS_HOT;
+  else if (!Enabled())
+    state = UPS_DISABLED;
+  const HWND window = Parent() != nullptr ? Parent()->HandleIfAllocated() : nullptr;
+  const HDC dc = canvas.Handle();
+  bool drawn = false;
+  if (style_ == cbsNone) {
+    // The thumb is drawn a pixel larger all round, so that its outer edge is cut off.
+    const ThemeData theme(window, L"SCROLLBAR");
+    const RECT clip = ToRECT(rect);
+    drawn = theme.DrawBackground(dc, SBP_THUMBBTNHORZ, state, ToRECT(rect.Inflate(1, 1)), &clip);
+  } else {
+    int part = SPNP_UP;
+    if (style_ == cbsDown) part = SPNP_DOWN;
+    if (style_ == cbsRight) part = SPNP_UPHORZ;
+    if (style_ == cbsLeft) part = SPNP_DOWNHORZ;
+    const ThemeData theme(window, L"SPIN");
+    drawn = theme.DrawBackground(dc, part, state, ToRECT(rect));
+  }
+  if (!drawn) {
+    // No theme to draw with after all: the plain face.
+    PaintFace(canvas, rect);
+    return false;
+  }
+  rect = rect.Inflate(-2, -2);
+  return style_ != cbsNone;
+}
+
 void TDvControlButton::PaintGlyph(TCanvas& canvas, const TRect& rect) {
   const int cellWidth = glyph_->Width() / numGlyphs_;
   const int cellHeight = glyph_->Height();
   if (cellWidth <= 0 || cellHeight <= 0) return;
   TRect target = RectCenteredIn(rect.Inflate(-1, -1), cellWidth, cellHeight);
-  if (pressed_) target = target.Offset(1, 1);
+  // A themed face shows its press without moving down.
+  if (pressed_) target = target.Offset(1, ThemesActive() ? 0 : 1);
   const int cell = numGlyphs_ >= 2 && !Enabled() ? 1 : 0;
   const TRect source{cell * cellWidth, 0, (cell + 1) * cellWidth, cellHeight};
   const TColor transparent = glyph_->Canvas().Pixel(0, cellHeight - 1);
@@ -189,24 +226,21 @@ void TDvControlButton::PaintGlyph(TCanvas& canvas, const TRect& rect) {
 void TDvControlButton::Paint() {
   TCanvas& canvas = Canvas();
   TRect rect = ClientRect();
-  PaintFace(canvas, rect);
-  switch (style_) {
-    case cbsUp:
-      PaintSpinArrow(canvas, rect, false, Enabled(), pressed_, adUp);
-      break;
-    case cbsDown:
-      PaintSpinArrow(canvas, rect, false, Enabled(), pressed_, adDown);
-      break;
-    case cbsLeft:
-      PaintSpinArrow(canvas, rect, false, Enabled(), pressed_, adLeft);
-      break;
-    case cbsRight:
-      PaintSpinArrow(canvas, rect, false, Enabled(), pressed_, adRight);
-      break;
-    case cbsNone:
-      if (!glyph_->Empty()) PaintGlyph(canvas, rect);
-      break;
-    case cbsDropDown:
-      break;
+  const bool themed = ThemesActive();
+  // A theme's spin part brings its own arrow.
+  bool elementDrawn = false;
+  if (themed)
+    elementDrawn = PaintThemedFace(canvas, rect);
+  else
+    PaintFace(canvas, rect);
+  if (style_ == cbsNone) {
+    if (!glyph_->Empty()) PaintGlyph(canvas, rect);
+    return;
   }
+  if (elementDrawn || style_ == cbsDropDown) return;
+  int direction = adUp;
+  if (style_ == cbsDown) direction = adDown;
+  if (style_ == cbsLeft) direction = adLeft;
+  if (style_ == cbsRight) direction = adRight;
+  PaintSpinArrow(canvas, rect, themed, Enabled(), pressed_, direction);
 }

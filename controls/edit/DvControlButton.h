@@ -60,7 +60,12 @@ class TDvControlButton : public TGraphicControl {
   void StopRepeat() noexcept;
   void SyncHotStateWithCursor();
   void OwnGlyphChanged();
+  // The face without themes; rect becomes what is left inside its border.
   void PaintFace(TCanvas& canvas, TRect& rect);
+  // The face with themes (the theme's spin part or scroll-bar thumb, or a plain fill for a flat
+  // button that is not hot); rect becomes what is left for the arrow or glyph. True when the
+  // theme drew an arrow part.
+  bool PaintThemedFace(TCanvas& canvas, TRect& rect);
   void PaintGlyph(TCanvas& canvas, const TRect& rect);
 
   bool flat_ = false;

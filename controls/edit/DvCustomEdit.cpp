@@ -3,16 +3,10 @@
 #include "controls/edit/DvFrameController.h"
 #include "controls/common/DvBorders.h"
 #include "controls/edit/DvOldPropReader.h"
+#include "controls/edit/SystemVersion.h"
 #include "framework/core/Filer.h"
 #include "framework/win/Application.h"
 #include "framework/win/Themes.h"
-
-namespace {
-// Windows 95 and NT 4 report version 4.0; their edit boxes need a little help.
-bool SystemReportsVersion4() {
-  return LOBYTE(LOWORD(GetVersion())) == 4;
-}
-}  // namespace
 
 TDvCustomEdit::TDvCustomEdit(TComponent* owner) : TCustomEdit(owner) {
   ControlStyleExclude(csSetCaption);
@@ -233,7 +227,7 @@ void TDvCustomEdit::KeyPress(char& key) {
   if (tabOnEnter_) {
     key = 0;
     if (HandleAllocated()) PostMessageA(HandleIfAllocated(), WM_KEYDOWN, VK_TAB, 0);
-  } else if (SystemReportsVersion4() && Alignment() == taRightJustify) {
+  } else if (SystemReportsVersion40() && Alignment() == taRightJustify) {
     key = 0;
   }
 }

@@ -13,6 +13,9 @@ TDvSpinButtons::TDvSpinButtons(TComponent* owner) : TWinControl(owner) {
   downLeft_ = &MakeButton();
   SetGlyphUpRight(nullptr);
   SetGlyphDownLeft(nullptr);
+  // The framework's default colour is the window's: set the face colour through the setter, so
+  // that the buttons take it and every later colour reaches them as a change.
+  SetColor(clBtnFace);
   SetBounds(0, 0, 16, 25);
 }
 

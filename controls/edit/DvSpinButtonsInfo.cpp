@@ -7,10 +7,10 @@ const TClassInfo& TDvControlButton::StaticClassInfo() {
   using C = TDvControlButton;
   static const TClassInfo info =
       DefineClassInfo<C, TGraphicControl>("TDvControlButton", [](TPropertyBuilder<C>& b) {
-        PublishControlProperties(b, {"Caption"});
+        PublishControlProperties(b, {"Action", "Caption"});
         b.Integer("Color", &TControl::Color, &TControl::SetColor, clBtnFace, {}, &ColorIdents());
         b.Integer("Delay", &C::Delay, &C::SetDelay, 100);
-        PublishControlProperties(b, {"Enabled"});
+        PublishControlProperties(b, {"DragCursor", "DragKind", "DragMode", "Enabled"});
         b.Bool("Flat", &C::Flat, &C::SetFlat, false);
         b.Object("Glyph", &C::Glyph, [](const C& c) { return !c.Glyph()->Empty(); });
         b.Integer("InitialDelay", &C::InitialDelay, &C::SetInitialDelay, 400);
@@ -19,8 +19,10 @@ const TClassInfo& TDvControlButton::StaticClassInfo() {
         b.Bool("RepeatClicks", &C::RepeatClicks, &C::SetRepeatClicks, false);
         PublishControlProperties(b, {"ShowHint"});
         b.Enum("Style", &C::Style, &C::SetStyle, DvControlButtonStyleNames(), cbsNone);
-        PublishControlProperties(b, {"Visible", "OnClick", "OnDblClick", "OnMouseDown",
-                                     "OnMouseEnter", "OnMouseLeave", "OnMouseMove", "OnMouseUp"});
+        PublishControlProperties(
+            b, {"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnMouseDown", "OnMouseEnter", "OnMouseLeave", "OnMouseMove",
+                "OnMouseUp", "OnStartDock", "OnStartDrag"});
       });
   return info;
 }
@@ -33,9 +35,9 @@ const TClassInfo& TDvSpinButtons::StaticClassInfo() {
         b.Integer(
             "Color", &TControl::Color, &TControl::SetColor, clBtnFace,
             [](const C& c) { return !c.ParentColor(); }, &ColorIdents());
-        PublishControlProperties(b, {"Ctl3D"});
+        PublishControlProperties(b, {"Constraints", "Ctl3D"});
         b.Enum("Direction", &C::Direction, &C::SetDirection, SpinDirectionNames(), sdUpDown);
-        PublishControlProperties(b, {"Enabled"});
+        PublishControlProperties(b, {"DragCursor", "DragKind", "DragMode", "Enabled"});
         b.Bool("Flat", &C::Flat, &C::SetFlat, false);
         b.template Component<TWinControl>("FocusControl", &C::FocusControl, &C::SetFocusControl);
         b.Object("GlyphDownLeft", &C::GlyphDownLeft,
@@ -53,7 +55,8 @@ const TClassInfo& TDvSpinButtons::StaticClassInfo() {
         PublishControlProperties(b, {"Visible"});
         b.Event("OnDownLeftClick", &C::OnDownLeftClick);
         b.Event("OnUpRightClick", &C::OnUpRightClick);
-        PublishControlProperties(b, {"OnEnter", "OnExit"});
+        PublishControlProperties(b, {"OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
+                                     "OnEnter", "OnExit", "OnStartDock", "OnStartDrag"});
       });
   return info;
 }

@@ -182,7 +182,10 @@ void TDvSpinEdit::LayoutButtons() {
   const int width = Width();
   const int height = Height();
   const int buttonWidth = buttons_->Width();
-  if (FrameVisible() || Ctl3D()) {
+  if (UseRightToLeftReading()) {
+    // Read from the right, the buttons sit at the start of the line: the left.
+    buttons_->SetBounds(0, 0, buttonWidth, height - 3);
+  } else if (FrameVisible() || Ctl3D()) {
     if (ThemesActive())
       buttons_->SetBounds(width - buttonWidth - 3, -1, buttonWidth, height - 1);
     else
@@ -195,8 +198,10 @@ void TDvSpinEdit::LayoutButtons() {
 
 void TDvSpinEdit::UpdateTextMargins() {
   if (IsLoading() || !HandleAllocated() || buttons_ == nullptr) return;
-  SetMargins(EC_LEFTMARGIN, 0, 0);
-  SetMargins(EC_RIGHTMARGIN, 0, buttons_->Width() + 2);
+  const int reserve = buttons_->Width() + 2;
+  const bool buttonsLeft = UseRightToLeftReading();
+  SetMargins(EC_LEFTMARGIN, buttonsLeft ? reserve : 0, 0);
+  SetMargins(EC_RIGHTMARGIN, 0, buttonsLeft ? 0 : reserve);
 }
 
 void TDvSpinEdit::CreateWnd() {
@@ -233,6 +238,11 @@ void TDvSpinEdit::WndProc(TMessage& message) {
       TDvCustomEdit::WndProc(message);
       if (HandleAllocated()) UpdateTextMargins();
       buttons_->SetEnabled(Enabled());
+      return;
+    case CM_BIDIMODECHANGED:
+      // The buttons and the text margin change sides.
+      TDvCustomEdit::WndProc(message);
+      LayoutButtons();
       return;
     default:
       TDvCustomEdit::WndProc(message);

@@ -78,8 +78,9 @@ class TDvSpinEdit : public TDvCustomEdit {
   void SetOrientation(TOrientation value);
   void SetFlatButtons(bool value) override;
   void SetFrameStyle(TFrameStyle value) override;
-  // Places the buttons inside the edit and sets the text margins (not while loading); a height
-  // below the font's edit height is raised first.
+  // Places the buttons inside the edit (at the left when it reads right to left) and sets the
+  // text margins to keep the text off them (not while loading); a height below the font's edit
+  // height is raised first.
   void LayoutButtons();
   void UpdateTextMargins();
 

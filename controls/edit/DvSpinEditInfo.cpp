@@ -24,6 +24,7 @@ const TClassInfo& TDvSpinEdit::StaticClassInfo() {
         PublishControlProperties(b, {"Anchors"});
         b.Bool("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true);
         b.Bool("AutoSize", &TCustomEdit::AutoSize, &TCustomEdit::SetAutoSize, true);
+        PublishControlProperties(b, {"BiDiMode"});
         b.Object(
             "ButtonDownGlyph", [](C& c) { return c.Buttons().GlyphDownLeft(); },
             [](const C& c) { return c.Buttons().HasCustomGlyphDownLeft(); });
@@ -45,12 +46,12 @@ const TClassInfo& TDvSpinEdit::StaticClassInfo() {
         b.Integer(
             "Color", &TControl::Color, &TControl::SetColor, clWindow,
             [](const C& c) { return !c.ParentColor() && c.StoresColor(); }, &ColorIdents());
-        PublishControlProperties(b, {"Ctl3D"});
+        PublishControlProperties(b, {"Constraints", "Ctl3D"});
         b.Integer("Decimals", &C::Decimals, &C::SetDecimals, 0);
         b.Enum("Direction", &C::Direction, &C::SetDirection, SpinDirectionNames(), sdUpDown);
         b.Integer("DisabledColor", &TDvCustomEdit::DisabledColor, &TDvCustomEdit::SetDisabledColor,
                   clBtnFace, framed, &ColorIdents());
-        PublishControlProperties(b, {"Enabled"});
+        PublishControlProperties(b, {"DragCursor", "DragKind", "DragMode", "Enabled"});
         b.Integer("FlatButtonColor", &C::FlatButtonColor, &C::SetFlatButtonColor, clBtnFace, {},
                   &ColorIdents());
         b.Bool("FlatButtons", &TDvCustomEdit::FlatButtons, &C::SetFlatButtons, false, framed);
@@ -77,6 +78,7 @@ const TClassInfo& TDvSpinEdit::StaticClassInfo() {
         b.Enum("FramingPreference", &TDvCustomEdit::FramingPreference,
                &TDvCustomEdit::SetFramingPreference, FramingPreferenceNames(), fpXPThemes);
         b.Bool("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection, true);
+        PublishControlProperties(b, {"ImeMode", "ImeName"});
         b.Float("Increment", &C::Increment, &C::SetIncrement, 1.0L);
         b.Bool("IntegersOnly", &C::IntegersOnly, &C::SetIntegersOnly, true);
         b.Float("Max", &C::Max, &C::SetMax, 100.0L);
@@ -84,6 +86,7 @@ const TClassInfo& TDvSpinEdit::StaticClassInfo() {
         b.Bool("OEMConvert", &TCustomEdit::OEMConvert, &TCustomEdit::SetOEMConvert, false);
         b.Enum("Orientation", &C::Orientation, &C::SetOrientation, OrientationNames(), orVertical);
         b.Float("PageSize", &C::PageSize, &C::SetPageSize, 10.0L);
+        PublishControlProperties(b, {"ParentBiDiMode"});
         b.Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false);
         PublishControlProperties(b, {"ParentCtl3D", "ParentFont", "ParentShowHint"});
         b.String(
@@ -104,9 +107,12 @@ const TClassInfo& TDvSpinEdit::StaticClassInfo() {
         b.Event("OnChange", &TCustomEdit::OnChange);
         b.Event("OnChanging", &C::OnChanging);
         PublishControlProperties(
-            b, {"OnClick", "OnContextPopup", "OnDblClick", "OnEnter", "OnExit", "OnKeyDown",
-                "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseEnter", "OnMouseLeave",
-                "OnMouseMove", "OnMouseUp", "OnMouseWheelDown", "OnMouseWheelUp"});
+            b,
+            {"OnClick",     "OnContextPopup", "OnDblClick",       "OnDragDrop",     "OnDragOver",
+             "OnEndDock",   "OnEndDrag",      "OnEnter",          "OnExit",         "OnKeyDown",
+             "OnKeyPress",  "OnKeyUp",        "OnMouseDown",      "OnMouseEnter",   "OnMouseLeave",
+             "OnMouseMove", "OnMouseUp",      "OnMouseWheelDown", "OnMouseWheelUp", "OnStartDock",
+             "OnStartDrag"});
       });
   return info;
 }

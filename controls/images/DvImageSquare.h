@@ -4,7 +4,6 @@
 #pragma once
 
 #include "framework/win/ChangeLink.h"
-#include "framework/win/DragTypes.h"
 #include "framework/win/GraphicControl.h"
 
 class TCustomImageList;
@@ -31,16 +30,6 @@ class TDvImageSquare : public TGraphicControl {
   // The colour the next paint fills with (Color, or HiColor while the mouse is over it).
   TColor CurrentColor() const { return currentColor_; }
   bool Pressed() const { return pressed_; }
-
-  // Kept and written back; the framework starts no drags yet.
-  TCursor DragCursor() const { return dragCursor_; }
-  void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
-  TDragMode DragMode() const { return dragMode_; }
-  void SetDragMode(TDragMode mode) { dragMode_ = mode; }
-  TDragDropEvent OnDragDrop;
-  TDragOverEvent OnDragOver;
-  TEndDragEvent OnEndDrag;
-  TStartDragEvent OnStartDrag;
 
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -69,6 +58,4 @@ class TDvImageSquare : public TGraphicControl {
   TColor normalColor_ = clWindow;
   bool pressed_ = false;
   TChangeLink imageChangeLink_;
-  TCursor dragCursor_ = crDrag;
-  TDragMode dragMode_ = dmManual;
 };

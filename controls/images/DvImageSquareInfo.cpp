@@ -17,16 +17,12 @@ const TClassInfo& TDvImageSquare::StaticClassInfo() {
         b.Bool("ShowClick", &C::ShowClick, &C::SetShowClick, false);
         b.Integer("Width", &TControl::Width, &TControl::SetWidth, 36);
         b.Integer("Height", &TControl::Height, &TControl::SetHeight, 36);
-        PublishControlProperties(b, {"Align", "Anchors", "Text", "Visible", "Enabled"});
-        b.Integer("DragCursor", &C::DragCursor, &C::SetDragCursor, crDrag, {}, &DragCursorIdents());
-        b.Enum("DragMode", &C::DragMode, &C::SetDragMode, DragModeNames(), dmManual);
-        PublishControlProperties(b, {"PopupMenu", "ParentShowHint", "ShowHint", "OnMouseEnter",
-                                     "OnMouseLeave", "OnClick"});
-        b.Event("OnDragDrop", &C::OnDragDrop);
-        b.Event("OnDragOver", &C::OnDragOver);
-        b.Event("OnEndDrag", &C::OnEndDrag);
-        PublishControlProperties(b, {"OnMouseDown", "OnMouseMove", "OnMouseUp"});
-        b.Event("OnStartDrag", &C::OnStartDrag);
+        PublishControlProperties(
+            b, {"Align",       "Anchors",      "Action",       "Text",       "Visible",
+                "Enabled",     "DragCursor",   "DragMode",     "PopupMenu",  "ParentShowHint",
+                "ShowHint",    "OnMouseEnter", "OnMouseLeave", "OnClick",    "OnMouseDown",
+                "OnMouseMove", "OnMouseUp",    "OnDragDrop",   "OnDragOver", "OnEndDrag",
+                "OnStartDrag"});
       });
   return info;
 }

@@ -1,7 +1,8 @@
 #include "controls/menu/DvMenus.h"
 
-#include "controls/menu/DvMenuStyler.h"
-#include "controls/menu/DvMenuStylers.h"
+#include "controls/menu/styler/DvMenuStyler.h"
+#include "controls/menu/styler/DvMenuStylers.h"
+#include "controls/menu/paint/DvMenuUtil.h"
 #include "framework/core/SysUtils.h"
 #include "framework/core/TypInfo.h"
 #include "framework/win/ImageList.h"
@@ -56,6 +57,13 @@ void TDvPopupMenu::Loaded() {
   core_.Loaded();
 }
 
+void TDvPopupMenu::DoPopup(TObject* sender) {
+  TPopupMenu::DoPopup(sender);
+  GdiObject<HBRUSH> brush = MenuBackgroundBrush(MenuStyler()->Background());
+  // The old brush goes only once no menu refers to it any more.
+  if (SetMenuBackground(Handle(), brush.Get())) backgroundBrush_ = std::move(brush);
+}
+
 void TDvPopupMenu::Notification(TComponent* component, TOperation operation) {
   TPopupMenu::Notification(component, operation);
   core_.Notification(component, operation);
@@ -97,6 +105,17 @@ void TDvMainMenu::SetMenuStyler(TCustomDvMenuStyler* styler) {
 
 void TDvMainMenu::RepaintMenuBar() {
   if (WindowHandle() != nullptr) DrawMenuBar(WindowHandle());
+}
+
+void TDvMainMenu::HandleRebuilt(HMENU newHandle) {
+  TMainMenu::HandleRebuilt(newHandle);
+  if (MenuStyler() == nullptr) return;
+  // The drop-downs only: the bar itself is the window's.
+  GdiObject<HBRUSH> brush = MenuBackgroundBrush(MenuStyler()->Background());
+  const int count = GetMenuItemCount(newHandle);
+  for (int i = 0; i < count; ++i)
+    if (const HMENU dropDown = GetSubMenu(newHandle, i)) SetMenuBackground(dropDown, brush.Get());
+  backgroundBrush_ = std::move(brush);
 }
 
 void TDvMainMenu::MenuChanged(TMenuItem* source, bool rebuild) {

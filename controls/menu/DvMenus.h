@@ -7,6 +7,7 @@
 
 #include "controls/menu/StyledMenu.h"
 #include "controls/menu/StyledMenuCore.h"
+#include "framework/win/GdiObjects.h"
 #include "framework/win/MainMenu.h"
 #include "framework/win/PopupMenu.h"
 
@@ -45,8 +46,14 @@ class TDvPopupMenu : public TPopupMenu, public IStyledMenu {
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
 
+ protected:
+  // After OnPopup: the menu windows get the styler's background colour as their own, so that room
+  // the items do not cover (a margin of the window system's) shows the menu's background.
+  void DoPopup(TObject* sender) override;
+
  private:
   TStyledMenuCore core_;
+  GdiObject<HBRUSH> backgroundBrush_;
 };
 
 class TDvMainMenu : public TMainMenu, public IStyledMenu {
@@ -77,6 +84,10 @@ class TDvMainMenu : public TMainMenu, public IStyledMenu {
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
 
+ protected:
+  // The drop-downs get the styler's background as their windows' own, as a popup menu does.
+  void HandleRebuilt(HMENU newHandle) override;
+
  private:
   struct FontHook {
     TDvMainMenu* menu;
@@ -87,4 +98,5 @@ class TDvMainMenu : public TMainMenu, public IStyledMenu {
 
   TStyledMenuCore core_;
   TCustomDvMenuStyler* fontHooked_ = nullptr;
+  GdiObject<HBRUSH> backgroundBrush_;
 };

@@ -1,8 +1,8 @@
 #include "controls/menu/MenuControls.h"
 
 #include "framework/core/TypInfo.h"
-#include "controls/menu/DvMenuStyler.h"
-#include "controls/menu/DvMenuStylers.h"
+#include "controls/menu/styler/DvMenuStyler.h"
+#include "controls/menu/styler/DvMenuStylers.h"
 #include "controls/menu/DvMenus.h"
 #include "framework/win/Menus.h"
 

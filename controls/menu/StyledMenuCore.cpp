@@ -1,7 +1,7 @@
 #include "controls/menu/StyledMenuCore.h"
 
-#include "controls/menu/DvMenuPainter.h"
-#include "controls/menu/DvMenuStyler.h"
+#include "controls/menu/paint/DvMenuPainter.h"
+#include "controls/menu/styler/DvMenuStyler.h"
 #include "framework/win/Menu.h"
 #include "framework/win/MenuItem.h"
 

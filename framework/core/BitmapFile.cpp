@@ -294,6 +294,19 @@ void WriteDibFile(const TDibImage& image, TStream& stream) {
   stream.WriteBuffer(image.bits.data(), static_cast<int64_t>(image.bits.size()));
 }
 
+const std::vector<TDibColor>& StandardSixteenColors() {
+  static const std::vector<TDibColor> colors = [] {
+    std::vector<TDibColor> result;
+    for (const uint32_t rgb :
+         {0x000000u, 0x800000u, 0x008000u, 0x808000u, 0x000080u, 0x800080u, 0x008080u, 0xC0C0C0u,
+          0x808080u, 0xFF0000u, 0x00FF00u, 0xFFFF00u, 0x0000FFu, 0xFF00FFu, 0x00FFFFu, 0xFFFFFFu})
+      result.push_back(TDibColor{static_cast<uint8_t>(rgb), static_cast<uint8_t>(rgb >> 8),
+                                 static_cast<uint8_t>(rgb >> 16), 0});
+    return result;
+  }();
+  return colors;
+}
+
 uint32_t DibPixelRgb(const TDibImage& image, int x, int y) {
   const uint8_t* row = image.Row(y);
   const auto rgb = [](uint32_t r, uint32_t g, uint32_t b) { return r | (g << 8) | (b << 16); };

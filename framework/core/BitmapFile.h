@@ -69,6 +69,10 @@ void WriteDibFile(const TDibImage& image, TStream& stream);
 // give black).
 uint32_t DibPixelRgb(const TDibImage& image, int x, int y);
 
+// The platform's standard 16 colours in its order: black, maroon, green, olive, navy, purple,
+// teal, silver, gray, red, lime, yellow, blue, fuchsia, aqua, white.
+const std::vector<TDibColor>& StandardSixteenColors();
+
 // Converts a 16-bit image to 32 bits (unchanged otherwise).
 void WidenDibTo32(TDibImage& image);
 

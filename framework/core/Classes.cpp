@@ -86,6 +86,9 @@ void TComponent::Destroy(TComponent& component) {
 
 void TComponent::SetName(const std::string& name) {
   if (name == name_) return;
+  // Only an identifier can be written back as an object's name and read again.
+  if (!name.empty() && !IsValidIdentAscii(name))
+    throw EInvalidOperation(Format("'%s' is not a valid component name", name.c_str()));
   if (!name.empty() && owner_ != nullptr) {
     TComponent* existing = owner_->FindComponent(name);
     if (existing != nullptr && existing != this)

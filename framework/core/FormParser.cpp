@@ -10,12 +10,6 @@ namespace {
 // Deep nesting is refused rather than recursed into.
 constexpr int kMaxDepth = 100;
 
-bool IsIdentStart(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-bool IsIdentChar(char c) {
-  return IsIdentStart(c) || (c >= '0' && c <= '9');
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -92,9 +86,9 @@ class Parser {
 
   std::string ReadIdent(const char* what) {
     SkipBlanks();
-    if (!IsIdentStart(Peek())) Fail(Format("%s expected", what));
+    if (!IsIdentStartAscii(Peek())) Fail(Format("%s expected", what));
     std::string ident;
-    while (!AtEnd() && IsIdentChar(Peek()))
+    while (!AtEnd() && IsIdentCharAscii(Peek()))
       ident += Next();
     return ident;
   }
@@ -102,7 +96,7 @@ class Parser {
   // An identifier that may be qualified: Font.Style, Form1.Component.
   std::string ReadDottedIdent(const char* what) {
     std::string ident = ReadIdent(what);
-    while (Peek() == '.' && IsIdentStart(Peek(1))) {
+    while (Peek() == '.' && IsIdentStartAscii(Peek(1))) {
       Next();
       ident += '.';
       ident += ReadIdent(what);
@@ -118,7 +112,7 @@ class Parser {
       const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
       if (lower != word[i]) return false;
     }
-    return !IsIdentChar(Peek(i));
+    return !IsIdentCharAscii(Peek(i));
   }
 
   TFormObject ParseObject(int depth) {
@@ -177,7 +171,7 @@ class Parser {
       value.text = ParseString();
     } else if (IsDigit(c) || c == '-' || c == '+' || c == '$') {
       ParseNumber(value);
-    } else if (IsIdentStart(c)) {
+    } else if (IsIdentStartAscii(c)) {
       value.kind = TFormValue::Kind::Ident;
       value.text = ReadDottedIdent("Identifier");
     } else if (c == '[') {

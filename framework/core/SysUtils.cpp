@@ -42,6 +42,21 @@ bool SameTextAscii(const std::string& a, const std::string& b) {
   return true;
 }
 
+bool IsIdentStartAscii(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+bool IsIdentCharAscii(char c) {
+  return IsIdentStartAscii(c) || (c >= '0' && c <= '9');
+}
+
+bool IsValidIdentAscii(std::string_view text) {
+  if (text.empty() || !IsIdentStartAscii(text.front())) return false;
+  for (const char c : text)
+    if (!IsIdentCharAscii(c)) return false;
+  return true;
+}
+
 std::string LowerCaseAscii(std::string text) {
   for (char& c : text)
     c = LowerAscii(c);

@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <exception>
 #include <string>
+#include <string_view>
 
 // printf-style formatting into a std::string.
 std::string Format(const char* format, ...)
@@ -99,3 +100,8 @@ class ERegistryException : public Exception {
 bool SameTextAscii(const std::string& a, const std::string& b);
 std::string LowerCaseAscii(std::string text);
 std::string TrimSpaces(const std::string& text);
+// ASCII letters, digits and underscores, not starting with a digit: the names that form text can
+// hold.
+bool IsIdentStartAscii(char c);
+bool IsIdentCharAscii(char c);
+bool IsValidIdentAscii(std::string_view text);

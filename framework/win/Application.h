@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,10 +62,20 @@ class TApplication : public TComponent {
   void Run();
   // Handles every waiting message and returns.
   void ProcessMessages();
-  // Handles one message, waiting for one when none is there (idle work first).
+  // Handles one message, waiting for one when none is there (idle work first). A registered
+  // handle that is signalled while it waits ends the wait as well, after its handler ran.
   void HandleMessage();
   void Terminate();
   bool Terminated() const { return terminated_; }
+
+  // ---- kernel objects waited on beside the messages ----
+  // While the loop waits for messages it waits on handle as well; each time that wait ends on it,
+  // onSignalled runs on this thread, inside RunEvent. Use an object that the wait resets (an
+  // auto-reset event) or reset it in onSignalled. Registering a handle again replaces its
+  // handler. The handle stays the caller's: unregister it before closing it. At most
+  // MAXIMUM_WAIT_OBJECTS - 1 handles; one more raises EInvalidOperation.
+  void RegisterWaitHandle(HANDLE handle, std::function<void()> onSignalled);
+  void UnregisterWaitHandle(HANDLE handle) noexcept;
   // Destroys every form (OnDestroy first), the main form last.
   void DestroyForms();
 
@@ -128,6 +139,8 @@ class TApplication : public TComponent {
   void InitializeForm(TCustomForm& form);
   bool ProcessMessage(MSG& msg);
   void Idle();
+  // WaitMessage, ended by a registered handle too.
+  void WaitForMessageOrHandle();
   bool IsKeyMsg(const MSG& msg);
   void UpdateHintControl(TControl* control);
   void ActivateHint();
@@ -141,6 +154,11 @@ class TApplication : public TComponent {
   bool terminated_ = false;
   bool minimized_ = false;
   std::vector<TCustomForm*> hiddenByMinimize_;
+  struct TWaitHandle {
+    HANDLE handle;
+    std::function<void()> onSignalled;
+  };
+  std::vector<TWaitHandle> waitHandles_;
   TControl* mouseControl_ = nullptr;
   TControl* hintControl_ = nullptr;
   bool showHint_ = true;

@@ -1,4 +1,7 @@
-// TApplication's message loop: keyboard preprocessing for the controls, idle work.
+// TApplication's message loop: keyboard preprocessing for the controls, idle work, and the
+// kernel objects waited on beside the messages.
+#include <algorithm>
+
 #include "framework/win/Application.h"
 #include "framework/win/ControlCanvas.h"
 #include "framework/win/EventDispatch.h"
@@ -94,5 +97,52 @@ void TApplication::Idle() {
   TControlCanvas::FreeDeviceContexts();
   bool done = true;
   RunEvent(this, [&] { OnIdle(this, done); });
-  if (done && !terminated_) WaitMessage();
+  if (done && !terminated_) WaitForMessageOrHandle();
+}
+
+void TApplication::RegisterWaitHandle(HANDLE handle, std::function<void()> onSignalled) {
+  const auto found =
+      std::find_if(waitHandles_.begin(), waitHandles_.end(),
+                   [handle](const TWaitHandle& wait) { return wait.handle == handle; });
+  if (found != waitHandles_.end()) {
+    found->onSignalled = std::move(onSignalled);
+    return;
+  }
+  // MsgWaitForMultipleObjects takes one slot for the message queue.
+  if (waitHandles_.size() + 1 >= MAXIMUM_WAIT_OBJECTS)
+    throw EInvalidOperation("Too many handles to wait on");
+  waitHandles_.push_back({handle, std::move(onSignalled)});
+}
+
+void TApplication::UnregisterWaitHandle(HANDLE handle) noexcept {
+  std::erase_if(waitHandles_, [handle](const TWaitHandle& wait) { return wait.handle == handle; });
+}
+
+void TApplication::WaitForMessageOrHandle() {
+  if (waitHandles_.empty()) {
+    WaitMessage();
+    return;
+  }
+  std::vector<HANDLE> handles;
+  for (const TWaitHandle& wait : waitHandles_)
+    handles.push_back(wait.handle);
+  const DWORD count = static_cast<DWORD>(handles.size());
+  // Flags 0: like WaitMessage, only input that arrived since the queue was last looked at ends
+  // the wait.
+  const DWORD result = MsgWaitForMultipleObjectsEx(count, handles.data(), INFINITE, QS_ALLINPUT, 0);
+  if (result == WAIT_FAILED) {
+    // A handle closed while registered: wait for messages alone rather than spin.
+    WaitMessage();
+    return;
+  }
+  const DWORD index =
+      result >= WAIT_ABANDONED_0 ? result - WAIT_ABANDONED_0 : result - WAIT_OBJECT_0;
+  if (index >= count) return;  // a message
+  // The handler may change the registrations, its own included: it runs from a copy.
+  const auto found =
+      std::find_if(waitHandles_.begin(), waitHandles_.end(),
+                   [&](const TWaitHandle& wait) { return wait.handle == handles[index]; });
+  if (found == waitHandles_.end()) return;
+  const std::function<void()> handler = found->onSignalled;
+  RunEvent(this, [&] { handler(); });
 }

@@ -184,3 +184,11 @@ class TBitmap : public TGraphic {
   TTransparentMode transparentMode_ = tmAuto;
   std::unique_ptr<TBitmapCanvas> canvas_;
 };
+
+// A bitmap held by a published property (a glyph): form data stores its picture as the binary
+// value "Data" (a 32-bit byte count, then the bitmap file), and only while it is not empty.
+class TStoredBitmap : public TBitmap {
+ public:
+  using TBitmap::TBitmap;
+  void DefineProperties(TFiler& filer) override;
+};

@@ -15,18 +15,10 @@ std::vector<TDibColor> Colors(std::initializer_list<uint32_t> rgbs) {
   return colors;
 }
 
-// The platform's standard 16 colours, in its order (0xRRGGBB).
-const std::vector<TDibColor>& SixteenColors() {
-  static const std::vector<TDibColor> colors =
-      Colors({0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-              0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF});
-  return colors;
-}
-
 // The 16 colours, a 6 × 6 × 6 colour cube and 24 greys.
 const std::vector<TDibColor>& TwoFiftySixColors() {
   static const std::vector<TDibColor> colors = [] {
-    std::vector<TDibColor> result = SixteenColors();
+    std::vector<TDibColor> result = StandardSixteenColors();
     for (int r = 0; r < 6; ++r)
       for (int g = 0; g < 6; ++g)
         for (int b = 0; b < 6; ++b)
@@ -58,7 +50,7 @@ TDibImage LayoutForDepth(int bitsPerPixel) {
       break;
     case 4:
       layout.bitCount = 4;
-      layout.palette = SixteenColors();
+      layout.palette = StandardSixteenColors();
       break;
     case 8:
       layout.bitCount = 8;

@@ -1,6 +1,7 @@
 // TBitmap's bitmap-file streaming, resources and the CF_BITMAP clipboard form.
 #include <cstring>
 
+#include "framework/core/Filer.h"
 #include "framework/core/SysUtils.h"
 #include "framework/win/Bitmap.h"
 
@@ -180,4 +181,11 @@ void TBitmap::SaveToClipboardFormat(TClipboardFormat& format, TClipboardHandle& 
   CopyPixels(handle_.Get(), image.handle.Get(), width_, height_);
   palette = CopyPalette(static_cast<HPALETTE>(Palette()));
   data = image.handle.Release();
+}
+
+void TStoredBitmap::DefineProperties(TFiler& filer) {
+  TBitmap::DefineProperties(filer);
+  filer.DefineBinaryProperty(
+      "Data", [this](TStream& stream) { ReadData(stream); },
+      [this](TStream& stream) { WriteData(stream); }, !Empty());
 }

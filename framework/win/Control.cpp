@@ -1,14 +1,21 @@
+#include "framework/core/Actions.h"
 #include "framework/core/SysUtils.h"
 #include "framework/win/Application.h"
+#include "framework/win/ControlActionLink.h"
 #include "framework/win/Controls.h"
+#include "framework/win/DragSession.h"
 #include "framework/win/WinControl.h"
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
   font_.OnChange = [this](TObject* sender) { FontChangedHandler(sender); };
+  constraints_.OnChange = [this](TObject*) { ConstraintsChanged(); };
 }
 
 TControl::~TControl() {
   TApplication::ControlDestroyed(this);
+  TDragSession::ControlDestroyed(this);
+  constraints_.OnChange.Clear();
+  actionLink_.reset();
   if (popupMenuComponent_ != nullptr) RemoveFreeNotification(popupMenuComponent_);
   if (parent_ != nullptr) parent_->RemoveControl(this);
   font_.OnChange.Clear();
@@ -35,6 +42,7 @@ void TControl::SetParent(TWinControl* parent) {
     if (parentColor_) Perform(CM_PARENTCOLORCHANGED);
     if (parentFont_) Perform(CM_PARENTFONTCHANGED);
     if (parentShowHint_) Perform(CM_PARENTSHOWHINTCHANGED);
+    if (parentBiDiMode_) Perform(CM_PARENTBIDIMODECHANGED);
     UpdateAnchorRules();
   }
 }
@@ -57,6 +65,7 @@ void TControl::StoreBounds(int left, int top, int width, int height) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+  constraints_.Constrain(width, height);
   if (left != left_ || top != top_ || width != width_ || height != height_)
     ChangeBounds(left, top, width, height);
   if ((controlState_ & csAligning) == 0) UpdateAnchorRules();
@@ -110,6 +119,10 @@ TPoint TControl::ClientToScreen(TPoint point) const {
 TPoint TControl::ScreenToClient(TPoint point) const {
   const TPoint origin = ClientOrigin();
   return {point.X - origin.X, point.Y - origin.Y};
+}
+
+void TControl::ConstraintsChanged() {
+  if (!IsLoading()) SetBounds(left_, top_, width_, height_);
 }
 
 void TControl::SetAlign(TAlign align) {
@@ -240,13 +253,27 @@ void TControl::SetCursor(TCursor cursor) {
   Perform(CM_CURSORCHANGED);
 }
 
+void TControl::SetHelpContext(int value) {
+  helpContext_ = value;
+  if (!IsLoading()) helpType_ = htContext;
+}
+
+void TControl::SetHelpKeyword(const std::string& value) {
+  helpKeyword_ = value;
+  if (!IsLoading()) helpType_ = htKeyword;
+}
+
 void TControl::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == TOperation::opRemove && popupMenuComponent_ != nullptr &&
-      component == popupMenuComponent_) {
+  if (operation != TOperation::opRemove) return;
+  if (popupMenuComponent_ != nullptr && component == popupMenuComponent_) {
     popupMenu_ = nullptr;
     popupMenuComponent_ = nullptr;
   }
+  // An action that goes away has already let go of the link.
+  if (actionLink_ != nullptr &&
+      (actionLink_->Action() == component || actionLink_->Action() == nullptr))
+    actionLink_.reset();
 }
 
 void TControl::Loaded() {
@@ -255,7 +282,10 @@ void TControl::Loaded() {
     if (parentColor_) Perform(CM_PARENTCOLORCHANGED);
     if (parentFont_) Perform(CM_PARENTFONTCHANGED);
     if (parentShowHint_) Perform(CM_PARENTSHOWHINTCHANGED);
+    if (parentBiDiMode_) Perform(CM_PARENTBIDIMODECHANGED);
   }
+  // Form data may give the size before the limits.
+  SetBounds(left_, top_, width_, height_);
   UpdateAnchorRules();
 }
 

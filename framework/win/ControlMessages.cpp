@@ -2,7 +2,9 @@
 // notifications that every control answers.
 #include <cstdlib>
 
+#include "framework/win/ControlActionLink.h"
 #include "framework/win/Controls.h"
+#include "framework/win/DragSession.h"
 #include "framework/win/WinControl.h"
 
 TShiftState KeyboardShiftState() {
@@ -33,6 +35,10 @@ TShiftState KeyDataToShiftState(LPARAM keyData) {
 }
 
 void TControl::WndProc(TMessage& message) {
+  // A windowless source's drag takes its mouse (windowed ones are caught before routing).
+  if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST &&
+      dynamic_cast<TWinControl*>(this) == nullptr && TDragSession::HandleMouse(*this, message))
+    return;
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
       return HandleMouseButton(message, mbLeft, true, false);
@@ -104,6 +110,12 @@ void TControl::WndProc(TMessage& message) {
     case CM_PARENTSHOWHINTCHANGED:
       ParentShowHintChanged();
       return;
+    case CM_BIDIMODECHANGED:
+      BiDiModeChanged();
+      return;
+    case CM_PARENTBIDIMODECHANGED:
+      ParentBiDiModeChanged();
+      return;
     case CM_HITTEST:
       message.Result = HTCLIENT;
       return;
@@ -143,6 +155,11 @@ void TControl::HandleMouseButton(TMessage& message, TMouseButton button, bool do
     }
     if (doubleClick) shift |= ssDouble;
     MouseDown(button, shift, x, y);
+    if (button == mbLeft && !doubleClick && dragMode_ == dmAutomatic && Enabled()) {
+      // The drag distance counts from where the button went down.
+      const TPoint pressedAt = ClientToScreen({x, y});
+      TDragSession::Begin(*this, false, -1, &pressedAt);
+    }
     return;
   }
   if (button == mbLeft) {
@@ -169,6 +186,11 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 }
 
 void TControl::Click() {
+  // The control's own handler wins; without one, the click runs the action.
+  if (!OnClick && actionLink_ != nullptr) {
+    actionLink_->Execute(this);
+    return;
+  }
   OnClick(this);
 }
 
@@ -231,55 +253,4 @@ void TControl::SetMouseCapture(bool capture) {
     parent_->captureChild_ = nullptr;
     if (GetCapture() == parent_->HandleIfAllocated()) ReleaseCapture();
   }
-}
-
-HCURSOR CursorHandle(TCursor cursor) {
-  const char* id = nullptr;
-  switch (cursor) {
-    case crArrow:
-      id = IDC_ARROW;
-      break;
-    case crCross:
-      id = IDC_CROSS;
-      break;
-    case crIBeam:
-      id = IDC_IBEAM;
-      break;
-    case crSizeNESW:
-      id = IDC_SIZENESW;
-      break;
-    case crSizeNS:
-      id = IDC_SIZENS;
-      break;
-    case crSizeNWSE:
-      id = IDC_SIZENWSE;
-      break;
-    case crSizeWE:
-      id = IDC_SIZEWE;
-      break;
-    case crUpArrow:
-      id = IDC_UPARROW;
-      break;
-    case crHourGlass:
-      id = IDC_WAIT;
-      break;
-    case crNo:
-      id = IDC_NO;
-      break;
-    case crAppStart:
-      id = IDC_APPSTARTING;
-      break;
-    case crHelp:
-      id = IDC_HELP;
-      break;
-    case crHandPoint:
-      id = IDC_HAND;
-      break;
-    case crSizeAll:
-      id = IDC_SIZEALL;
-      break;
-    default:
-      return nullptr;
-  }
-  return LoadCursorA(nullptr, id);
 }

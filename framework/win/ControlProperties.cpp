@@ -33,16 +33,9 @@ const std::vector<std::string>& BorderStyleNames() {
   return names;
 }
 
-const TIdentMap& CursorIdents() {
-  static const TIdentMap idents = {
-      {crDefault, "crDefault"},   {crNone, "crNone"},           {crArrow, "crArrow"},
-      {crCross, "crCross"},       {crIBeam, "crIBeam"},         {crSizeNESW, "crSizeNESW"},
-      {crSizeNS, "crSizeNS"},     {crSizeNWSE, "crSizeNWSE"},   {crSizeWE, "crSizeWE"},
-      {crUpArrow, "crUpArrow"},   {crHourGlass, "crHourGlass"}, {crNo, "crNo"},
-      {crAppStart, "crAppStart"}, {crHelp, "crHelp"},           {crHandPoint, "crHandPoint"},
-      {crSizeAll, "crSizeAll"},
-  };
-  return idents;
+const std::vector<std::string>& HelpTypeNames() {
+  static const std::vector<std::string> names = {"htKeyword", "htContext"};
+  return names;
 }
 
 bool IsAccel(char key, const std::string& caption) {
@@ -72,7 +65,10 @@ const TClassInfo& TControl::StaticClassInfo() {
         b.Integer("Height", &TControl::Height, &TControl::SetHeight);
         b.Integer("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault, {},
                   &CursorIdents());
-        b.String("Hint", &TControl::Hint, &TControl::SetHint);
+        b.String("Hint", &TControl::Hint, &TControl::SetHint, std::string(),
+                 [](const TControl& c) { return c.StoresHint(); });
+        b.Enum("HelpType", &TControl::HelpType, &TControl::SetHelpType, HelpTypeNames(), htContext);
+        b.String("HelpKeyword", &TControl::HelpKeyword, &TControl::SetHelpKeyword, std::string());
         b.Integer("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext, 0);
         b.Integer("Tag", &TControl::Tag, &TControl::SetTag, 0);
       });

@@ -1,7 +1,10 @@
 // The common control properties, declared once: a control class publishes the ones it shows in
 // form data with one line in its class information:
 //   PublishControlProperties(b, {"Align", "Anchors", "Color", "Font", "OnClick", ...});
-// Left, Top, Width, Height, Cursor, Hint, HelpContext and Tag are published by TControl itself.
+// Left, Top, Width, Height, Cursor, Hint, HelpType, HelpKeyword, HelpContext and Tag are
+// published by TControl itself.
+// Values that follow the control's action (Caption, Enabled, Visible) are not stored while they
+// do.
 #pragma once
 
 #include <initializer_list>
@@ -10,6 +13,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "framework/core/Actions.h"
 #include "framework/core/TypInfo.h"
 #include "framework/win/Controls.h"
 #include "framework/win/WinControl.h"
@@ -28,7 +32,25 @@ void PublishControlProperty(TPropertyBuilder<C>& b, std::string_view name) {
   } else if (name == "Anchors") {
     b.Set("Anchors", &TControl::Anchors, &TControl::SetAnchors, AnchorNames(), kDefaultAnchors);
   } else if (name == "Caption" || name == "Text") {
-    b.String(std::string(name), &TControl::Text, &TControl::SetText);
+    b.String(std::string(name), &TControl::Text, &TControl::SetText, std::string(),
+             [](const C& c) { return c.StoresCaption(); });
+  } else if (name == "Action") {
+    b.template Component<TBasicAction>("Action", &TControl::Action, &TControl::SetAction);
+  } else if (name == "BiDiMode") {
+    b.Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, BiDiModeNames(), bdLeftToRight,
+           [](const C& c) { return !c.ParentBiDiMode(); });
+  } else if (name == "ParentBiDiMode") {
+    b.Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true);
+  } else if (name == "Constraints") {
+    b.Object("Constraints", &TControl::Constraints);
+  } else if (name == "DragCursor") {
+    b.Integer("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag, {},
+              &CursorIdents());
+  } else if (name == "DragKind") {
+    b.Enum("DragKind", &TControl::DragKind, &TControl::SetDragKind, DragKindNames(), dkDrag);
+  } else if (name == "DragMode") {
+    b.Enum("DragMode", &TControl::DragMode, &TControl::SetDragMode, DragModeNames(), dmManual);
+
   } else if (name == "Color") {
     b.Integer(
         "Color", &TControl::Color, &TControl::SetColor, std::nullopt,
@@ -40,9 +62,11 @@ void PublishControlProperty(TPropertyBuilder<C>& b, std::string_view name) {
   } else if (name == "ParentFont") {
     b.Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
   } else if (name == "Enabled") {
-    b.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
+    b.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true,
+           [](const C& c) { return c.StoresEnabled(); });
   } else if (name == "Visible") {
-    b.Bool("Visible", &TControl::Visible, &TControl::SetVisible, true);
+    b.Bool("Visible", &TControl::Visible, &TControl::SetVisible, true,
+           [](const C& c) { return c.StoresVisible(); });
   } else if (name == "ShowHint") {
     b.Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, std::nullopt,
            [](const C& c) { return !c.ParentShowHint(); });
@@ -76,6 +100,18 @@ void PublishControlProperty(TPropertyBuilder<C>& b, std::string_view name) {
     b.Event("OnContextPopup", &TControl::OnContextPopup);
   } else if (name == "OnResize") {
     b.Event("OnResize", &TControl::OnResize);
+  } else if (name == "OnDragDrop") {
+    b.Event("OnDragDrop", &TControl::OnDragDrop);
+  } else if (name == "OnDragOver") {
+    b.Event("OnDragOver", &TControl::OnDragOver);
+  } else if (name == "OnEndDrag") {
+    b.Event("OnEndDrag", &TControl::OnEndDrag);
+  } else if (name == "OnStartDrag") {
+    b.Event("OnStartDrag", &TControl::OnStartDrag);
+  } else if (name == "OnEndDock") {
+    b.Event("OnEndDock", &TControl::OnEndDock);
+  } else if (name == "OnStartDock") {
+    b.Event("OnStartDock", &TControl::OnStartDock);
   } else if constexpr (kWindowed) {
     if (name == "TabOrder") {
       b.Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, -1);
@@ -84,6 +120,11 @@ void PublishControlProperty(TPropertyBuilder<C>& b, std::string_view name) {
     } else if (name == "Ctl3D") {
       b.Bool("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, std::nullopt,
              [](const C& c) { return !c.ParentCtl3D(); });
+    } else if (name == "ImeMode") {
+      b.Enum("ImeMode", &TWinControl::ImeMode, &TWinControl::SetImeMode, ImeModeNames(),
+             imDontCare);
+    } else if (name == "ImeName") {
+      b.String("ImeName", &TWinControl::ImeName, &TWinControl::SetImeName, std::string());
     } else if (name == "ParentCtl3D") {
       b.Bool("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true);
     } else if (name == "OnEnter") {

@@ -1,23 +1,30 @@
-// The base of every visual control: position and size inside a parent, visibility, enabled
-// state, text, colour and font (inherited from the parent on request), hints, popup menu, mouse
-// and click handling, and the message entry point Perform/WndProc shared by windowed and
-// windowless controls.
+// The base of every visual control: position and size inside a parent (within its size
+// constraints), visibility, enabled state, text, colour, font and reading order (inherited from
+// the parent on request), hints and help, popup menu, action, mouse, click and drag handling, and
+// the message entry point Perform/WndProc shared by windowed and windowless controls.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "framework/core/BiDiMode.h"
 #include "framework/core/Classes.h"
 #include "framework/core/Colors.h"
+#include "framework/core/SizeConstraints.h"
 #include "framework/core/Types.h"
+#include "framework/win/Cursors.h"
+#include "framework/win/DragTypes.h"
 #include "framework/win/Font.h"
 #include "framework/win/Messages.h"
 
 class TWinControl;
 class TPopupMenu;
+class TBasicAction;
+class TControlActionLink;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
@@ -74,28 +81,9 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bs
 using TBorderStyle = TFormBorderStyle;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Whether F1 help looks a control up by HelpKeyword or by HelpContext.
+enum THelpType { htKeyword, htContext };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
-
-// Cursor numbers as form data names them ("crHandPoint").
-using TCursor = int;
-constexpr TCursor crDefault = 0;
-constexpr TCursor crNone = -1;
-constexpr TCursor crArrow = -2;
-constexpr TCursor crCross = -3;
-constexpr TCursor crIBeam = -4;
-constexpr TCursor crSizeNESW = -6;
-constexpr TCursor crSizeNS = -7;
-constexpr TCursor crSizeNWSE = -8;
-constexpr TCursor crSizeWE = -9;
-constexpr TCursor crUpArrow = -10;
-constexpr TCursor crHourGlass = -11;
-constexpr TCursor crNo = -18;
-constexpr TCursor crAppStart = -19;
-constexpr TCursor crHelp = -20;
-constexpr TCursor crHandPoint = -21;
-constexpr TCursor crSizeAll = -22;
-// The platform cursor for a cursor number (nullptr for crDefault and unknown numbers).
-HCURSOR CursorHandle(TCursor cursor);
 
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
@@ -203,8 +191,69 @@ class TControl : public TComponent {
   void SetCursor(TCursor cursor);
   intptr_t Tag() const { return tag_; }
   void SetTag(intptr_t tag) { tag_ = tag; }
+  // Setting the context (or the keyword) outside loading makes it the help type.
   int HelpContext() const { return helpContext_; }
-  void SetHelpContext(int value) { helpContext_ = value; }
+  void SetHelpContext(int value);
+  THelpType HelpType() const { return helpType_; }
+  void SetHelpType(THelpType value) { helpType_ = value; }
+  const std::string& HelpKeyword() const { return helpKeyword_; }
+  void SetHelpKeyword(const std::string& value);
+
+  // ---- right to left ----
+  // Setting BiDiMode clears ParentBiDiMode; with ParentBiDiMode the parent's mode is taken.
+  TBiDiMode BiDiMode() const { return bidiMode_; }
+  void SetBiDiMode(TBiDiMode value);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool value);
+  // The control reads right to left (any mode but bdLeftToRight).
+  bool UseRightToLeftReading() const { return ReadsRightToLeft(bidiMode_); }
+  // Left and right alignment swap (bdRightToLeft).
+  bool UseRightToLeftAlignment() const { return AlignmentFlipped(bidiMode_); }
+  // Scroll bars, embedded buttons and glyphs go to the other side (bdRightToLeft and
+  // bdRightToLeftNoAlign).
+  bool UseRightToLeftLayout() const { return LayoutMirrored(bidiMode_); }
+  // DrawText flags for this control: DT_LEFT and DT_RIGHT swapped when the alignment is flipped,
+  // DT_RTLREADING added when it reads right to left.
+  UINT DrawTextBiDiModeFlags(UINT flags) const;
+  // DT_RTLREADING when the control reads right to left, else 0.
+  UINT DrawTextBiDiModeFlagsReadingOnly() const;
+  // taLeftJustify and taRightJustify swapped when the alignment is flipped.
+  TAlignment BiDiAlignment(TAlignment alignment) const;
+
+  // ---- size constraints ----
+  // Applied to every size the control takes; a change applies them at once (not while loading:
+  // loading applies them when it ends).
+  TSizeConstraints* Constraints() { return &constraints_; }
+  const TSizeConstraints& GetConstraints() const { return constraints_; }
+
+  // ---- action ----
+  // The action the control follows (nullptr: none); its link keeps caption, enabled state, hint
+  // and visibility in step, and a click without an OnClick handler runs it.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* action);
+  TControlActionLink* ActionLink() const { return actionLink_.get(); }
+  // Storage rules: a value that follows the action is not written to form data.
+  bool StoresCaption() const;
+  bool StoresEnabled() const;
+  bool StoresHint() const;
+  bool StoresVisible() const;
+
+  // ---- drag and drop ----
+  TDragMode DragMode() const { return dragMode_; }
+  void SetDragMode(TDragMode value) { dragMode_ = value; }
+  TDragKind DragKind() const { return dragKind_; }
+  void SetDragKind(TDragKind value) { dragKind_ = value; }
+  TCursor DragCursor() const { return dragCursor_; }
+  void SetDragCursor(TCursor value) { dragCursor_ = value; }
+  // Starts a drag of this control: at once, or once the mouse moved threshold pixels (negative:
+  // the platform's drag distance) with the left button held. When the drag starts, a press the
+  // control is tracking ends as a release outside it, so no click follows. Nothing while another
+  // drag is going on.
+  void BeginDrag(bool immediate, int threshold = -1);
+  // Ends this control's drag: drops it where the mouse is (drop) or cancels it.
+  void EndDrag(bool drop);
+  // A drag of this control is pending or going on.
+  bool Dragging() const;
 
   // ---- painting ----
   // Marks the control for repainting (windowless: its rectangle on the parent).
@@ -235,6 +284,14 @@ class TControl : public TComponent {
   // Raised by the default MouseEnter/MouseLeave; controls that publish them decide when.
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
+  // Drag and drop: the target hears OnDragOver and OnDragDrop, the source OnStartDrag and
+  // OnEndDrag (OnStartDock and OnEndDock for a dock drag).
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TStartDragEvent OnStartDrag;
+  TEndDragEvent OnEndDrag;
+  TStartDockEvent OnStartDock;
+  TEndDragEvent OnEndDock;
 
   // Raises the click event (virtual so that controls add their own behaviour).
   virtual void Click();
@@ -256,6 +313,8 @@ class TControl : public TComponent {
   virtual void MouseLeave();
   virtual void Resize();
   virtual void ColorChanged() { Invalidate(); }
+  // The reading order changed (windowed controls make their window again).
+  virtual void BiDiModeChanged() { Invalidate(); }
   virtual void FontChanged() { Invalidate(); }
   // Moves and sizes the control for real (windowless: on the parent; windowed: the window).
   virtual void ChangeBounds(int left, int top, int width, int height);
@@ -274,6 +333,21 @@ class TControl : public TComponent {
   void ControlStyleExclude(TControlStyle flags) { controlStyle_ &= ~flags; }
   void ControlStateInclude(TControlState flags) { controlState_ |= flags; }
   void ControlStateExclude(TControlState flags) { controlState_ &= ~flags; }
+  // The control's action link; controls with more to follow (a check state) make their own.
+  virtual std::unique_ptr<TControlActionLink> CreateActionLink();
+  // Takes the action's values when it is assigned; with checkDefaults (the action is still
+  // loading) only into the properties that still hold their defaults.
+  virtual void ActionChange(TObject* sender, bool checkDefaults);
+
+  // The drag events, raised by the drag in progress.
+  virtual void DoStartDrag(TDragObject*& dragObject);
+  virtual void DoStartDock(TDragDockObject*& dragObject);
+  // accept enters as "OnDragOver is set"; the handler may change it.
+  virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+  virtual void DragDrop(TObject* source, int x, int y);
+  virtual void DoEndDrag(TObject* target, int x, int y);
+  virtual void DoEndDock(TObject* target, int x, int y);
+
   // Sets the visibility flag alone (forms start hidden).
   void SetVisibleFlag(bool visible) { visible_ = visible; }
   // Stores bounds without repositioning anything (windowed controls reading their window).
@@ -286,6 +360,9 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+  friend class TDragSession;
+  void ConstraintsChanged();
+  void ParentBiDiModeChanged();
   void HandleMouseButton(TMessage& message, TMouseButton button, bool down, bool doubleClick);
   void FontChangedHandler(TObject* sender);
 
@@ -318,6 +395,15 @@ class TControl : public TComponent {
   TCursor cursor_ = crDefault;
   intptr_t tag_ = 0;
   int helpContext_ = 0;
+  THelpType helpType_ = htContext;
+  std::string helpKeyword_;
+  TBiDiMode bidiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
+  TSizeConstraints constraints_;
+  std::unique_ptr<TControlActionLink> actionLink_;
+  TDragMode dragMode_ = dmManual;
+  TDragKind dragKind_ = dkDrag;
+  TCursor dragCursor_ = crDrag;
 };
 
 // Whether key is the accelerator of caption: the letter after a single "&", case-insensitive.
@@ -331,4 +417,4 @@ const std::vector<std::string>& AnchorNames();
 const std::vector<std::string>& AlignmentNames();
 const std::vector<std::string>& TextLayoutNames();
 const std::vector<std::string>& BorderStyleNames();
-const TIdentMap& CursorIdents();
+const std::vector<std::string>& HelpTypeNames();

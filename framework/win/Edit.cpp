@@ -19,7 +19,7 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
   params.baseClass = "EDIT";
   params.style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
   params.style &= ~static_cast<DWORD>(ES_MULTILINE);
-  switch (alignment_) {
+  switch (BiDiAlignment(alignment_)) {
     case taRightJustify:
       params.style |= ES_RIGHT;
       break;
@@ -42,6 +42,14 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
   if (charCase_ == ecLowerCase) params.style |= ES_LOWERCASE;
   if (!hideSelection_) params.style |= ES_NOHIDESEL;
   if (oemConvert_) params.style |= ES_OEMCONVERT;
+}
+
+bool TCustomEdit::BiDiStylesChanged() {
+  constexpr DWORD kAlignment = ES_LEFT | ES_CENTER | ES_RIGHT;
+  TCreateParams params;
+  CreateParams(params);
+  const auto current = static_cast<DWORD>(GetWindowLongA(HandleIfAllocated(), GWL_STYLE));
+  return TWinControl::BiDiStylesChanged() || (current & kAlignment) != (params.style & kAlignment);
 }
 
 void TCustomEdit::CreateWnd() {

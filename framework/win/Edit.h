@@ -47,7 +47,8 @@ class TCustomEdit : public TWinControl {
   void SetOEMConvert(bool value);
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle value);
-  // Left, right or centred text; a change recreates the window.
+  // Left, right or centred text (left and right swap with bdRightToLeft); a change recreates the
+  // window.
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment value);
 
@@ -58,6 +59,9 @@ class TCustomEdit : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  // The text alignment flips with a right-to-left BiDiMode.
+  bool BiDiStylesChanged() override;
+  bool UsesInputMethod() const override { return true; }
   void DoEnter() override;
   // Raised on every real change of the text.
   virtual void Change() { OnChange(this); }

@@ -78,7 +78,7 @@ LOGFONTA TFont::LogFont() const {
   font.lfCharSet = charset_;
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  font.lfQuality = DEFAULT_QUALITY;
+  font.lfQuality = static_cast<BYTE>(quality_);
   switch (pitch_) {
     case fpVariable:
       font.lfPitchAndFamily = VARIABLE_PITCH;
@@ -162,10 +162,16 @@ void TFont::SetOrientation(int orientation) {
   Changed();
 }
 
+void TFont::SetQuality(TFontQuality quality) {
+  if (quality == quality_) return;
+  quality_ = quality;
+  Changed();
+}
+
 bool TFont::SameAs(const TFont& other) const {
   return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ &&
          color_ == other.color_ && charset_ == other.charset_ && pitch_ == other.pitch_ &&
-         orientation_ == other.orientation_;
+         orientation_ == other.orientation_ && quality_ == other.quality_;
 }
 
 void TFont::Assign(const TPersistent* source) {
@@ -178,6 +184,7 @@ void TFont::Assign(const TPersistent* source) {
     charset_ = font->charset_;
     pitch_ = font->pitch_;
     orientation_ = font->orientation_;
+    quality_ = font->quality_;
     Changed();
     return;
   }

@@ -13,6 +13,16 @@
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = uint32_t;  // bit (1 << TFontStyle)
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
+// The rendering asked of the font (LOGFONT lfQuality, same order as its values).
+enum TFontQuality {
+  fqDefault,
+  fqDraft,
+  fqProof,
+  fqNonAntialiased,
+  fqAntialiased,
+  fqClearType,
+  fqClearTypeNatural
+};
 
 // Form data names: "fsBold", ...; "fpDefault", ...; charsets "DEFAULT_CHARSET", ...
 const std::vector<std::string>& FontStyleNames();
@@ -49,6 +59,9 @@ class TFont : public TPersistent {
   // Escapement in tenths of a degree.
   int Orientation() const { return orientation_; }
   void SetOrientation(int orientation);
+  // Not stored with a form: a drawing routine's choice.
+  TFontQuality Quality() const { return quality_; }
+  void SetQuality(TFontQuality quality);
 
   // The logical font description that Handle() is created from.
   LOGFONTA LogFont() const;
@@ -73,6 +86,7 @@ class TFont : public TPersistent {
   uint8_t charset_ = DEFAULT_CHARSET;
   TFontPitch pitch_ = fpDefault;
   int orientation_ = 0;
+  TFontQuality quality_ = fqDefault;
   mutable GdiObject<HFONT> handle_;
 };
 

@@ -5,6 +5,7 @@
 
 #include "framework/core/FormReader.h"
 #include "framework/win/Application.h"
+#include "framework/win/Menu.h"
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   SetVisibleFlag(false);
@@ -54,6 +55,14 @@ void TCustomForm::DoDestroy() {
 void TCustomForm::Loaded() {
   TWinControl::Loaded();
   if (Visible()) ShowingChanged();
+}
+
+void TCustomForm::GetChildren(const std::function<void(TComponent*)>& proc,
+                              TComponent* root) const {
+  TWinControl::GetChildren(proc, root);
+  if (root != this) return;
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (!Components(i)->HasParent()) proc(Components(i));
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
@@ -114,6 +123,7 @@ void TCustomForm::WindowStyles(DWORD& style, DWORD& exStyle) const {
 void TCustomForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   WindowStyles(params.style, params.exStyle);
+  params.exStyle |= BiDiExStyle();
   params.wndParent = Application().Handle();
   if (position_ == poDefault || position_ == poDefaultPosOnly) {
     params.x = CW_USEDEFAULT;
@@ -163,6 +173,13 @@ void TCustomForm::ChangeBounds(int left, int top, int width, int height) {
     if (height != height_) clientHeightRequest_ = -1;
   }
   TWinControl::ChangeBounds(left, top, width, height);
+}
+
+void TCustomForm::BiDiModeChanged() {
+  TWinControl::BiDiModeChanged();
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* menu = dynamic_cast<TMenu*>(Components(i)); menu != nullptr && menu->ParentBiDiMode())
+      menu->MenuChanged(nullptr, true);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {

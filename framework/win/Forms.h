@@ -109,6 +109,8 @@ class TCustomForm : public TWinControl {
 
   void WndProc(TMessage& message) override;
   void Loaded() override;
+  // The controls, then the components that have no parent (timers, menus, image lists).
+  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
   void Notification(TComponent* component, TOperation operation) override;
 
   TNotifyEvent OnCreate;
@@ -121,6 +123,8 @@ class TCustomForm : public TWinControl {
   TNotifyEvent OnDeactivate;
 
  protected:
+  // The form's menus that take its reading order follow it.
+  void BiDiModeChanged() override;
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   TSize ClientSizeWithoutHandle() const override;

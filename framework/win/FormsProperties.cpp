@@ -26,6 +26,7 @@ const TClassInfo& TForm::StaticClassInfo() {
       DefineClassInfo<TForm, TCustomForm>("TForm", [](TPropertyBuilder<TForm>& b) {
         b.template Component<TWinControl>("ActiveControl", &TCustomForm::ActiveControl,
                                           &TCustomForm::SetActiveControl);
+        PublishControlProperties(b, {"BiDiMode"});
         b.Set("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons,
               BorderIconNames(), kDefaultBorderIcons);
         b.Enum("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
@@ -34,9 +35,11 @@ const TClassInfo& TForm::StaticClassInfo() {
         b.Integer("ClientHeight", &TCustomForm::StoredClientHeight, &TCustomForm::SetClientHeight);
         b.Integer("ClientWidth", &TCustomForm::StoredClientWidth, &TCustomForm::SetClientWidth);
         b.Integer("Color", &TControl::Color, &TControl::SetColor, clBtnFace, {}, &ColorIdents());
+        PublishControlProperties(b, {"Constraints"});
         b.Object("Font", &TControl::Font);
         b.Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, false);
         b.Bool("OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder);
+        PublishControlProperties(b, {"ParentBiDiMode"});
         b.Enum("Position", &TCustomForm::Position, &TCustomForm::SetPosition, PositionNames(),
                poDesigned);
         PublishControlProperties(

@@ -12,7 +12,7 @@ UINT TCustomLabel::TextFlags() const {
   if (wordWrap_) flags |= DT_WORDBREAK;
   if (alignment_ == taRightJustify) flags |= DT_RIGHT;
   if (alignment_ == taCenter) flags |= DT_CENTER;
-  return flags;
+  return DrawTextBiDiModeFlags(flags);
 }
 
 void TCustomLabel::DoDrawText(TRect& rect, UINT flags) {
@@ -42,16 +42,17 @@ void TCustomLabel::Paint() {
     canvas.FillRect(ClientRect());
   }
   canvas.Brush().SetStyle(bsClear);
-  TRect rect = ClientRect();
   const UINT flags = TextFlags();
-  if (layout_ != tlTop) {
-    TRect measured = rect;
-    DoDrawText(measured, flags | DT_CALCRECT);
-    const int offset =
-        layout_ == tlBottom ? Height() - measured.Bottom : (Height() - measured.Bottom) / 2;
-    rect = rect.Offset(0, offset);
-  }
+  TRect rect = PlaceTextVertically(ClientRect(), flags, Height());
   DoDrawText(rect, flags);
+}
+
+TRect TCustomLabel::PlaceTextVertically(const TRect& rect, UINT flags, int bottom) {
+  if (layout_ == tlTop) return rect;
+  TRect measured = rect;
+  DoDrawText(measured, flags | DT_CALCRECT);
+  const int room = bottom - measured.Bottom;
+  return rect.Offset(0, layout_ == tlBottom ? room : room / 2);
 }
 
 void TCustomLabel::AdjustBounds() {
@@ -62,13 +63,18 @@ void TCustomLabel::AdjustBounds() {
     TCanvasDCScope scope(Canvas(), screen.Get());
     DoDrawText(rect, (TextFlags() & ~static_cast<UINT>(DT_RIGHT | DT_CENTER)) | DT_CALCRECT);
   }
+  // A label that reads to the right (after right-to-left flipping) keeps its right edge.
   int left = Left();
-  if (alignment_ == taRightJustify) left += Width() - rect.Right;
+  if (BiDiAlignment(alignment_) == taRightJustify) left += Width() - rect.Right;
   SetBounds(left, Top(), rect.Right, rect.Bottom);
 }
 
 void TCustomLabel::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case CM_BIDIMODECHANGED:
+      TGraphicControl::WndProc(message);
+      AdjustBounds();
+      return;
     case CM_TEXTCHANGED:
       Invalidate();
       AdjustBounds();

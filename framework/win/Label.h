@@ -40,8 +40,11 @@ class TCustomLabel : public TGraphicControl {
   // Sizes the label to its caption when AutoSize is on (not while loading).
   virtual void AdjustBounds();
   virtual std::string GetLabelText() const { return Caption(); }
-  // The DrawText flags of alignment and word wrap.
+  // The DrawText flags of alignment and word wrap, flipped and read right to left by BiDiMode.
   UINT TextFlags() const;
+  // rect moved down by Layout: tlCenter centres the measured text in the space above bottom,
+  // tlBottom puts it at bottom; tlTop leaves it.
+  TRect PlaceTextVertically(const TRect& rect, UINT flags, int bottom);
 
  private:
   TAlignment alignment_ = taLeftJustify;

@@ -1,13 +1,16 @@
 #include "framework/win/MainMenu.h"
 
 #include "framework/core/TypInfo.h"
+#include "framework/win/MenuPublish.h"
 #include "framework/win/ImageList.h"
 
 const TClassInfo& TMainMenu::StaticClassInfo() {
   using M = TMainMenu;
   static const TClassInfo info = DefineClassInfo<M, TMenu>("TMainMenu", [](TPropertyBuilder<M>& b) {
+    PublishMenuBiDiMode(b);
     b.Component<TCustomImageList>("Images", &M::Images, &M::SetImages);
     b.Bool("OwnerDraw", &M::OwnerDraw, &M::SetOwnerDraw, false);
+    PublishMenuParentBiDiMode(b);
   });
   return info;
 }

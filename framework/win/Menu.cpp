@@ -2,6 +2,7 @@
 
 #include "framework/core/SysUtils.h"
 #include "framework/core/TypInfo.h"
+#include "framework/win/Controls.h"
 #include "framework/win/EventDispatch.h"
 #include "framework/win/ImageList.h"
 #include "framework/win/MenuBuilder.h"
@@ -43,6 +44,29 @@ void TMenu::SetOwnerDraw(bool ownerDraw) {
   MenuChanged(nullptr, true);
 }
 
+TBiDiMode TMenu::BiDiMode() const {
+  if (parentBiDiMode_)
+    if (const auto* control = dynamic_cast<const TControl*>(Owner())) return control->BiDiMode();
+  return bidiMode_;
+}
+
+void TMenu::SetBiDiMode(TBiDiMode value) {
+  if (value == bidiMode_ && !parentBiDiMode_) return;
+  bidiMode_ = value;
+  parentBiDiMode_ = false;
+  MenuChanged(nullptr, true);
+}
+
+void TMenu::SetParentBiDiMode(bool value) {
+  if (value == parentBiDiMode_) return;
+  parentBiDiMode_ = value;
+  MenuChanged(nullptr, true);
+}
+
+TMenuBuildStyle TMenu::BuildStyle() const {
+  return {ownerDraw_, IsRightToLeft()};
+}
+
 HMENU TMenu::CreateMenuHandle() {
   return CreatePopupMenu();
 }
@@ -56,7 +80,7 @@ void TMenu::RebuildHandle() {
   MenuHandle fresh(CreateMenuHandle());
   if (!fresh) throw EOutOfResources("Out of system resources");
   try {
-    TMenuBuilder::AppendItems(fresh.Get(), *items_, ownerDraw_);
+    TMenuBuilder::AppendItems(fresh.Get(), *items_, BuildStyle());
   } catch (...) {
     // The items must not keep sub-menus that die with the half-built menu; the old menu stays
     // in use until a rebuild succeeds.
@@ -77,7 +101,7 @@ void TMenu::MenuChanged(TMenuItem* source, bool rebuild) {
   if (rebuild || source == nullptr)
     rebuildNeeded_ = true;
   else if (handle_ && !rebuildNeeded_)
-    TMenuBuilder::UpdateItem(*source, ownerDraw_);
+    TMenuBuilder::UpdateItem(*source, BuildStyle());
   AfterChange();
 }
 

@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
+#include "framework/core/BiDiMode.h"
 #include "framework/core/Classes.h"
 #include "framework/win/ChangeLink.h"
 #include "framework/win/MenuHandle.h"
 #include "framework/win/MenuItem.h"
 
 class TCustomImageList;
+struct TMenuBuildStyle;
 
 class TMenu : public TComponent {
   DV_CLASS(TMenu)
@@ -27,6 +29,15 @@ class TMenu : public TComponent {
   // Every item is created owner-drawn (MFT_OWNERDRAW), measured and painted by the items.
   bool OwnerDraw() const { return ownerDraw_; }
   void SetOwnerDraw(bool ownerDraw);
+
+  // With ParentBiDiMode (the default) the mode of the control (the form) that owns the menu,
+  // asked anew each time; setting BiDiMode clears ParentBiDiMode. A change rebuilds the menu.
+  TBiDiMode BiDiMode() const;
+  void SetBiDiMode(TBiDiMode value);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool value);
+  // The items' text is read right to left (any mode but bdLeftToRight).
+  bool IsRightToLeft() const { return ReadsRightToLeft(BiDiMode()); }
 
   // The platform menu, built from the items when first asked for and again after a structural
   // change. Fails with EOutOfResources "Out of system resources".
@@ -60,6 +71,7 @@ class TMenu : public TComponent {
   void RebuildHandle();
 
  private:
+  TMenuBuildStyle BuildStyle() const;
   void UpdateItemInPlace(TMenuItem& item);
   void ClearItemHandles(TMenuItem& item);
 
@@ -67,6 +79,8 @@ class TMenu : public TComponent {
   TCustomImageList* images_ = nullptr;
   TChangeLink imageChangeLink_;
   bool ownerDraw_ = false;
+  TBiDiMode bidiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
   MenuHandle handle_;
   bool rebuildNeeded_ = false;
 };

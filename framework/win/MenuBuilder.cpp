@@ -10,12 +10,14 @@ std::string TMenuBuilder::ItemText(const TMenuItem& item) {
   return keys.empty() ? item.Caption() : item.Caption() + "\t" + keys;
 }
 
-MENUITEMINFOA TMenuBuilder::ItemInfo(const TMenuItem& item, bool ownerDraw, std::string& text) {
+MENUITEMINFOA TMenuBuilder::ItemInfo(const TMenuItem& item, TMenuBuildStyle style,
+                                     std::string& text) {
   MENUITEMINFOA info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
   if (item.IsLine()) info.fType |= MFT_SEPARATOR;
-  if (ownerDraw) {
+  // Owner-drawn entries read right to left by their own drawing.
+  if (style.ownerDraw) {
     info.fType |= MFT_OWNERDRAW;
   } else if (!item.IsLine()) {
     text = ItemText(item);
@@ -23,6 +25,7 @@ MENUITEMINFOA TMenuBuilder::ItemInfo(const TMenuItem& item, bool ownerDraw, std:
     info.dwTypeData = text.data();
     info.cch = static_cast<UINT>(text.size());
   }
+  if (style.rightToLeft && !style.ownerDraw) info.fType |= MFT_RIGHTORDER;
   if (item.RadioItem()) info.fType |= MFT_RADIOCHECK;
   if (item.Break() == mbBreak) info.fType |= MFT_MENUBREAK;
   if (item.Break() == mbBarBreak) info.fType |= MFT_MENUBARBREAK;
@@ -34,19 +37,19 @@ MENUITEMINFOA TMenuBuilder::ItemInfo(const TMenuItem& item, bool ownerDraw, std:
   return info;
 }
 
-void TMenuBuilder::AppendItems(HMENU target, TMenuItem& parent, bool ownerDraw) {
+void TMenuBuilder::AppendItems(HMENU target, TMenuItem& parent, TMenuBuildStyle style) {
   parent.handle_ = target;
   UINT position = 0;
   for (TMenuItem* item : parent.items_) {
     item->handle_ = nullptr;
     if (!item->Visible()) continue;
     std::string text;
-    MENUITEMINFOA info = ItemInfo(*item, ownerDraw, text);
+    MENUITEMINFOA info = ItemInfo(*item, style, text);
     MenuHandle subMenu;
     if (item->Count() > 0) {
       subMenu.Reset(CreatePopupMenu());
       if (!subMenu) throw EOutOfResources("Out of system resources");
-      AppendItems(subMenu.Get(), *item, ownerDraw);
+      AppendItems(subMenu.Get(), *item, style);
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = subMenu.Get();
     }
@@ -68,13 +71,13 @@ int TMenuBuilder::VisiblePosition(const TMenuItem& item) {
   return -1;
 }
 
-void TMenuBuilder::UpdateItem(TMenuItem& item, bool ownerDraw) {
+void TMenuBuilder::UpdateItem(TMenuItem& item, TMenuBuildStyle style) {
   TMenuItem* parent = item.Parent();
   if (parent == nullptr || parent->handle_ == nullptr || !item.Visible()) return;
   const int position = VisiblePosition(item);
   if (position < 0) return;
   std::string text;
-  MENUITEMINFOA info = ItemInfo(item, ownerDraw, text);
+  MENUITEMINFOA info = ItemInfo(item, style, text);
   SetMenuItemInfoA(parent->handle_, static_cast<UINT>(position), TRUE, &info);
   if (item.Default())
     SetMenuDefaultItem(parent->handle_, static_cast<UINT>(position), TRUE);

@@ -44,6 +44,9 @@ constexpr UINT CM_HINTSHOW = CM_BASE + 48;
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54;
 constexpr UINT CM_CHILDKEY = CM_BASE + 58;
+// The control's reading order changed; the parent's changed (for ParentBiDiMode).
+constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 67;
 constexpr UINT CM_LAST = CM_BASE + 0xFF;
 

@@ -1,6 +1,7 @@
 #include "framework/win/PopupMenu.h"
 
 #include "framework/core/TypInfo.h"
+#include "framework/win/MenuPublish.h"
 #include "framework/win/ImageList.h"
 #include "framework/win/PopupList.h"
 
@@ -10,8 +11,10 @@ const TClassInfo& TPopupMenu::StaticClassInfo() {
       DefineClassInfo<P, TMenu>("TPopupMenu", [](TPropertyBuilder<P>& b) {
         b.Enum("Alignment", &P::Alignment, &P::SetAlignment, PopupAlignmentNames(), paLeft);
         b.Bool("AutoPopup", &P::AutoPopup, &P::SetAutoPopup, true);
+        PublishMenuBiDiMode(b);
         b.Component<TCustomImageList>("Images", &P::Images, &P::SetImages);
         b.Bool("OwnerDraw", &P::OwnerDraw, &P::SetOwnerDraw, false);
+        PublishMenuParentBiDiMode(b);
         b.Event("OnPopup", &P::OnPopup);
       });
   return info;

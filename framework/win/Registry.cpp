@@ -17,6 +17,20 @@ bool IsAbsolute(const std::string& path) {
   return !path.empty() && path.front() == '\\';
 }
 
+// Value names are in the system code page, as the ANSI entry points take them.
+std::wstring WideName(const std::string& name) {
+  if (name.empty()) return std::wstring();
+  const int length =
+      MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), length);
+  return wide;
+}
+
+bool IsStringType(DWORD type) {
+  return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
 }  // namespace
 
 void TRegistry::SetRootKey(HKEY rootKey) noexcept {
@@ -51,6 +65,7 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
   const LSTATUS status =
       canCreate ? Create(target, opened)
                 : RegistryApi().OpenKeyEx(target.base, target.subKey.c_str(), 0, access_, &opened);
+  lastError_ = status;
   if (status != ERROR_SUCCESS || opened == nullptr) return false;
   currentKey_.Reset(opened);
   currentPath_ = std::move(target.path);
@@ -65,6 +80,7 @@ void TRegistry::CloseKey() noexcept {
 void TRegistry::CreateKey(const std::string& key) {
   HKEY created = nullptr;
   const LSTATUS status = Create(Resolve(key), created);
+  lastError_ = status;
   const TRegistryKey owner(status == ERROR_SUCCESS ? created : nullptr);
   if (status != ERROR_SUCCESS || !owner)
     throw ERegistryException(Format("Failed to create key %s", key.c_str()));
@@ -86,7 +102,7 @@ std::string TRegistry::ReadString(const std::string& name) const {
   if (RegistryApi().QueryValueEx(ValueKey(), name.c_str(), nullptr, &type, data.data(), &size) !=
       ERROR_SUCCESS)
     ThrowValueError("Failed to get data for '%s'", name);
-  if (type != REG_SZ && type != REG_EXPAND_SZ) ThrowValueError("Invalid data type for '%s'", name);
+  if (!IsStringType(type)) ThrowValueError("Invalid data type for '%s'", name);
 
   // The platform may report fewer bytes on the second call; never read past them.
   const size_t length = std::min<size_t>(size, data.size());
@@ -114,6 +130,30 @@ bool TRegistry::ReadBool(const std::string& name) const {
   return ReadInteger(name) != 0;
 }
 
+std::wstring TRegistry::ReadWideString(const std::string& name) const {
+  const std::wstring wideName = WideName(name);
+  DWORD type = REG_NONE;
+  DWORD size = 0;
+  if (RegistryApi().QueryValueExW(ValueKey(), wideName.c_str(), nullptr, &type, nullptr, &size) !=
+          ERROR_SUCCESS ||
+      size == 0)
+    return std::wstring();
+
+  // Whole characters only: a stored odd byte count leaves its last byte out.
+  std::vector<wchar_t> data((size + 1) / sizeof(wchar_t));
+  DWORD read = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+  if (RegistryApi().QueryValueExW(ValueKey(), wideName.c_str(), nullptr, &type,
+                                  reinterpret_cast<BYTE*>(data.data()), &read) != ERROR_SUCCESS)
+    ThrowValueError("Failed to get data for '%s'", name);
+  if (!IsStringType(type)) ThrowValueError("Invalid data type for '%s'", name);
+
+  const size_t length = std::min<size_t>(read / sizeof(wchar_t), data.size());
+  std::wstring text(data.data(), length);
+  const size_t end = text.find(L'\0');
+  if (end != std::wstring::npos) text.resize(end);
+  return text;
+}
+
 void TRegistry::WriteData(const std::string& name, DWORD type, const BYTE* data, DWORD size) {
   if (RegistryApi().SetValueEx(ValueKey(), name.c_str(), 0, type, data, size) != ERROR_SUCCESS)
     ThrowValueError("Failed to set data for '%s'", name);
@@ -123,6 +163,14 @@ void TRegistry::WriteString(const std::string& name, const std::string& value) {
   // c_str() carries the terminating zero byte, which is part of the stored data.
   WriteData(name, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
             static_cast<DWORD>(value.size() + 1));
+}
+
+void TRegistry::WriteWideString(const std::string& name, const std::wstring& value) {
+  const DWORD size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+  if (RegistryApi().SetValueExW(ValueKey(), WideName(name).c_str(), 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(value.c_str()),
+                                size) != ERROR_SUCCESS)
+    ThrowValueError("Failed to set data for '%s'", name);
 }
 
 void TRegistry::WriteInteger(const std::string& name, int32_t value) {

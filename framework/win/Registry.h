@@ -7,6 +7,7 @@
 // truth values REG_DWORD 1 / 0, read as true when non-zero.
 // Errors are ERegistryException with the messages "Failed to create key %s",
 // "Failed to set data for '%s'", "Failed to get data for '%s'", "Invalid data type for '%s'".
+// Text is in the system code page, except for the wide string values, which are UTF-16.
 // Every call goes through RegistryApi(), so tests can record or fail it.
 #pragma once
 
@@ -45,6 +46,9 @@ class TRegistry {
   // Creates the key if it is missing and closes the new handle at once; the open key is
   // unchanged. Throws "Failed to create key %s" on failure.
   void CreateKey(const std::string& key);
+  // The platform's status of the last OpenKey or CreateKey (ERROR_SUCCESS when it worked), so
+  // that a caller can tell a refusal for lack of rights (ERROR_ACCESS_DENIED) from a missing key.
+  LSTATUS LastError() const noexcept { return lastError_; }
 
   // Empty when the value is missing or has no data. Throws "Failed to get data for '%s'" when
   // the data cannot be read, "Invalid data type for '%s'" when it is not REG_SZ/REG_EXPAND_SZ.
@@ -54,11 +58,15 @@ class TRegistry {
   int32_t ReadInteger(const std::string& name) const;
   // As ReadInteger; true for any non-zero value.
   bool ReadBool(const std::string& name) const;
+  // As ReadString, through the wide entry points: the text as stored, whatever the code page.
+  std::wstring ReadWideString(const std::string& name) const;
 
   // Each throws "Failed to set data for '%s'" when the write fails.
   void WriteString(const std::string& name, const std::string& value);
   void WriteInteger(const std::string& name, int32_t value);
   void WriteBool(const std::string& name, bool value);
+  // REG_SZ through the wide entry points, with the terminating zero character.
+  void WriteWideString(const std::string& name, const std::wstring& value);
 
   // Never throw.
   bool ValueExists(const std::string& name) const noexcept;
@@ -81,4 +89,5 @@ class TRegistry {
   REGSAM access_ = KEY_ALL_ACCESS;
   TRegistryKey currentKey_;
   std::string currentPath_;
+  LSTATUS lastError_ = ERROR_SUCCESS;
 };

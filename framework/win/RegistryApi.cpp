@@ -10,8 +10,9 @@ const TRegistryApi*& CurrentRegistryApi() {
 }  // namespace
 
 const TRegistryApi& SystemRegistryApi() {
-  static const TRegistryApi system{&::RegCreateKeyExA, &::RegOpenKeyExA,   &::RegQueryValueExA,
-                                   &::RegSetValueExA,  &::RegDeleteValueA, &::RegCloseKey};
+  static const TRegistryApi system{&::RegCreateKeyExA,  &::RegOpenKeyExA,   &::RegQueryValueExA,
+                                   &::RegSetValueExA,   &::RegDeleteValueA, &::RegCloseKey,
+                                   &::RegQueryValueExW, &::RegSetValueExW};
   return system;
 }
 

@@ -11,6 +11,9 @@ struct TRegistryApi {
   decltype(&::RegSetValueExA) SetValueEx;
   decltype(&::RegDeleteValueA) DeleteValue;
   decltype(&::RegCloseKey) CloseKey;
+  // The wide forms, for text outside the system code page (such as a program's path).
+  decltype(&::RegQueryValueExW) QueryValueExW;
+  decltype(&::RegSetValueExW) SetValueExW;
 };
 
 // advapi32's own entry points.

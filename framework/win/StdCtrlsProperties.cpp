@@ -26,6 +26,7 @@ const TClassInfo& TEdit::StaticClassInfo() {
         PublishControlProperties(b, {"Align", "Anchors"});
         b.Bool("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true);
         b.Bool("AutoSize", &TCustomEdit::AutoSize, &TCustomEdit::SetAutoSize, true);
+        PublishControlProperties(b, {"BiDiMode"});
         b.Enum("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
                EditBorderStyleNames(), bsSingle);
         b.Enum("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase, EditCharCaseNames(),
@@ -33,10 +34,13 @@ const TClassInfo& TEdit::StaticClassInfo() {
         b.Integer(
             "Color", &TControl::Color, &TControl::SetColor, clWindow,
             [](const TEdit& e) { return !e.ParentColor(); }, &ColorIdents());
-        PublishControlProperties(b, {"Ctl3D", "Enabled", "Font"});
+        PublishControlProperties(
+            b, {"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
         b.Bool("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection, true);
+        PublishControlProperties(b, {"ImeMode", "ImeName"});
         b.Integer("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0);
         b.Bool("OEMConvert", &TCustomEdit::OEMConvert, &TCustomEdit::SetOEMConvert, false);
+        PublishControlProperties(b, {"ParentBiDiMode"});
         b.Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false);
         PublishControlProperties(b, {"ParentCtl3D", "ParentFont", "ParentShowHint"});
         b.String(
@@ -50,9 +54,11 @@ const TClassInfo& TEdit::StaticClassInfo() {
         PublishControlProperties(b, {"ShowHint", "TabOrder"});
         b.Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
         PublishControlProperties(
-            b, {"Text", "Visible", "OnClick", "OnContextPopup", "OnDblClick", "OnEnter", "OnExit",
-                "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp",
-                "OnMouseWheelUp", "OnMouseWheelDown"});
+            b, {"Text",        "Visible",    "OnClick",        "OnContextPopup",   "OnDblClick",
+                "OnDragDrop",  "OnDragOver", "OnEndDock",      "OnEndDrag",        "OnEnter",
+                "OnExit",      "OnKeyDown",  "OnKeyPress",     "OnKeyUp",          "OnMouseDown",
+                "OnMouseMove", "OnMouseUp",  "OnMouseWheelUp", "OnMouseWheelDown", "OnStartDock",
+                "OnStartDrag"});
         b.Event("OnChange", &TCustomEdit::OnChange);
       });
   return info;
@@ -71,20 +77,24 @@ const TClassInfo& TLabel::StaticClassInfo() {
                taLeftJustify);
         PublishControlProperties(b, {"Anchors"});
         b.Bool("AutoSize", &TCustomLabel::AutoSize, &TCustomLabel::SetAutoSize, true);
-        PublishControlProperties(b, {"Caption", "Color", "Enabled"});
+        PublishControlProperties(b, {"BiDiMode", "Caption", "Color", "Constraints", "DragCursor",
+                                     "DragKind", "DragMode", "Enabled"});
         b.template Component<TWinControl>("FocusControl", &TCustomLabel::FocusControl,
                                           &TCustomLabel::SetFocusControl);
         PublishControlProperties(b, {"Font"});
         b.Enum("Layout", &TCustomLabel::Layout, &TCustomLabel::SetLayout, TextLayoutNames(), tlTop);
-        PublishControlProperties(b, {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
+        PublishControlProperties(
+            b, {"ParentBiDiMode", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
         b.Bool("ShowAccelChar", &TCustomLabel::ShowAccelChar, &TCustomLabel::SetShowAccelChar,
                true);
         PublishControlProperties(b, {"ShowHint"});
         b.Bool("Transparent", &TCustomLabel::Transparent, &TCustomLabel::SetTransparent, false);
         PublishControlProperties(b, {"Visible"});
         b.Bool("WordWrap", &TCustomLabel::WordWrap, &TCustomLabel::SetWordWrap, false);
-        PublishControlProperties(b, {"OnClick", "OnContextPopup", "OnDblClick", "OnMouseDown",
-                                     "OnMouseMove", "OnMouseUp", "OnMouseEnter", "OnMouseLeave"});
+        PublishControlProperties(
+            b, {"OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnMouseEnter",
+                "OnMouseLeave", "OnStartDock", "OnStartDrag"});
       });
   return info;
 }

@@ -42,6 +42,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
   }
   if (Visible()) params.style |= WS_VISIBLE;
   if (!Enabled()) params.style |= WS_DISABLED;
+  params.exStyle |= BiDiExStyle();
   params.x = left_;
   params.y = top_;
   params.width = width_;
@@ -388,6 +389,29 @@ void TWinControl::Update() {
 void TWinControl::Repaint() {
   Invalidate();
   Update();
+}
+
+DWORD TWinControl::BiDiExStyle() const {
+  DWORD exStyle = 0;
+  if (UseRightToLeftReading()) exStyle |= WS_EX_RTLREADING;
+  if (UseRightToLeftLayout()) exStyle |= WS_EX_LEFTSCROLLBAR;
+  return exStyle;
+}
+
+bool TWinControl::BiDiStylesChanged() {
+  constexpr DWORD kMask = WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR;
+  const auto current = static_cast<DWORD>(GetWindowLongA(handle_, GWL_EXSTYLE));
+  return (current & kMask) != (BiDiExStyle() & kMask);
+}
+
+void TWinControl::BiDiModeChanged() {
+  if (handle_ != nullptr) {
+    if (BiDiStylesChanged())
+      RecreateWnd();
+    else
+      Invalidate();
+  }
+  NotifyControls(CM_PARENTBIDIMODECHANGED);
 }
 
 void TWinControl::SetCtl3D(bool value) {

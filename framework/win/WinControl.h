@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/win/Controls.h"
+#include "framework/win/InputMethod.h"
 
 // What CreateWindowEx receives; CreateParams fills it in.
 struct TCreateParams {
@@ -95,6 +96,15 @@ class TWinControl : public TControl {
   bool DoubleBuffered() const { return doubleBuffered_; }
   void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
 
+  // ---- input method ----
+  // Applied while the control has the focus, by controls that take text (edit boxes).
+  TImeMode ImeMode() const { return imeMode_; }
+  void SetImeMode(TImeMode value);
+  // The description of the input method to switch to while the control has the focus (empty:
+  // the current one).
+  const std::string& ImeName() const { return imeName_; }
+  void SetImeName(const std::string& value);
+
   // ---- painting ----
   void Invalidate() override;
   void Update() override;
@@ -135,6 +145,15 @@ class TWinControl : public TControl {
   virtual TSize ClientSizeWithoutHandle() const { return {width_, height_}; }
   // The brush that erases the background (the control's colour).
   HBRUSH BackgroundBrush();
+  // The extended styles of the reading order: right-to-left reading, scroll bar on the left.
+  DWORD BiDiExStyle() const;
+  // The window is made again when its reading-order styles no longer match; children follow.
+  void BiDiModeChanged() override;
+  // Whether the window's styles differ from what CreateParams gives for the reading order now.
+  virtual bool BiDiStylesChanged();
+  // Controls that take text answer true: ImeMode and ImeName then apply while they have the
+  // focus.
+  virtual bool UsesInputMethod() const { return false; }
   void UpdateBoundsFromWindow();
 
  private:
@@ -154,9 +173,13 @@ class TWinControl : public TControl {
   void HandleCnChar(TMessage& message, bool system);
   void HandleSetCursor(TMessage& message);
   void HandleMouseWheel(TMessage& message);
+  void HandlePosChanging(TMessage& message);
+  void HandleGetMinMaxInfo(TMessage& message);
   void HandleFocusMessage(TMessage& message);
   void ReflectToChild(TMessage& message, HWND child);
   void FixupTabList();
+  void ApplyInputMethod();
+  void RestoreInputMethod();
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
@@ -171,6 +194,9 @@ class TWinControl : public TControl {
   TControl* captureChild_ = nullptr;
   GdiObject<HBRUSH> brush_;
   TColor brushColor_ = clNone;
+  TImeMode imeMode_ = imDontCare;
+  std::string imeName_;
+  HKL layoutBeforeIme_ = nullptr;  // to switch back to when the focus leaves
 };
 
 // The form (top-level control) that contains control, or nullptr.

@@ -119,12 +119,46 @@ void TWinControl::RemoveFocus() {
 
 void TWinControl::HandleFocusMessage(TMessage& message) {
   DefaultHandler(message);
-  if (message.Msg != WM_SETFOCUS) return;
+  if (message.Msg != WM_SETFOCUS) {
+    RestoreInputMethod();
+    return;
+  }
+  ApplyInputMethod();
   TCustomForm* form = GetParentForm(this);
   if (form != nullptr && form != this)
     form->SetFocusedControl(this);
   else if (form == nullptr)
     Perform(CM_ENTER);
+}
+
+// ---- input method ----
+
+void TWinControl::SetImeMode(TImeMode value) {
+  if (value == imeMode_) return;
+  imeMode_ = value;
+  if (Focused()) ApplyInputMethod();
+}
+
+void TWinControl::SetImeName(const std::string& value) {
+  if (value == imeName_) return;
+  imeName_ = value;
+  if (Focused()) {
+    RestoreInputMethod();
+    ApplyInputMethod();
+  }
+}
+
+void TWinControl::ApplyInputMethod() {
+  if (!UsesInputMethod() || handle_ == nullptr) return;
+  if (!imeName_.empty() && layoutBeforeIme_ == nullptr)
+    layoutBeforeIme_ = ActivateImeByName(imeName_);
+  ApplyImeMode(handle_, imeMode_);
+}
+
+void TWinControl::RestoreInputMethod() {
+  if (layoutBeforeIme_ == nullptr) return;
+  ActivateKeyboardLayout(layoutBeforeIme_, 0);
+  layoutBeforeIme_ = nullptr;
 }
 
 void TWinControl::DoEnter() {

@@ -1,6 +1,9 @@
 // TWinControl's message handling: mouse routing to windowless children, painting, child
 // notifications, cursors and context menus.
+#include <algorithm>
+
 #include "framework/win/Application.h"
+#include "framework/win/DragSession.h"
 #include "framework/win/GdiObjects.h"
 #include "framework/win/WinControl.h"
 #include "framework/win/Canvas.h"
@@ -38,6 +41,7 @@ HWND ReflectedChild(const TMessage& message) {
 void TWinControl::WndProc(TMessage& message) {
   const UINT msg = message.Msg;
   if (IsMouseButtonOrMove(msg)) {
+    if (TDragSession::HandleMouse(*this, message)) return;
     if (msg == WM_MOUSEMOVE && !trackingMouseLeave_ && handle_ != nullptr) {
       TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, handle_, 0};
       trackingMouseLeave_ = TrackMouseEvent(&track) != FALSE;
@@ -47,6 +51,11 @@ void TWinControl::WndProc(TMessage& message) {
   }
   if (HWND child = ReflectedChild(message); child != nullptr && child != handle_)
     return ReflectToChild(message, child);
+  if (TDragSession::HandleKey(message)) {
+    // A reflected key counts as handled, so that the loop does not dispatch it again.
+    message.Result = msg >= CN_BASE ? 1 : 0;
+    return;
+  }
   switch (msg) {
     case WM_MOUSELEAVE:
       trackingMouseLeave_ = false;
@@ -63,12 +72,21 @@ void TWinControl::WndProc(TMessage& message) {
       return HandleSetCursor(message);
     case WM_CONTEXTMENU:
       return HandleContextMenu(message);
+    case WM_WINDOWPOSCHANGING:
+      return HandlePosChanging(message);
+    case WM_GETMINMAXINFO:
+      return HandleGetMinMaxInfo(message);
     case WM_WINDOWPOSCHANGED:
       DefaultHandler(message);
       UpdateBoundsFromWindow();
       return;
     case WM_CAPTURECHANGED:
+      TDragSession::CaptureLost(handle_, reinterpret_cast<HWND>(message.LParam));
       captureChild_ = nullptr;
+      DefaultHandler(message);
+      return;
+    case WM_CANCELMODE:
+      if (TDragSession::Active()) TDragSession::End(false);
       DefaultHandler(message);
       return;
     case WM_SETFOCUS:
@@ -152,6 +170,34 @@ void TWinControl::ReflectToChild(TMessage& message, HWND child) {
     return;
   }
   DefaultHandler(message);
+}
+
+void TWinControl::HandlePosChanging(TMessage& message) {
+  auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam);
+  // A size from the system (a user dragging the frame, a parent's layout) keeps the limits too;
+  // a minimised window has the system's own size.
+  if ((pos->flags & SWP_NOSIZE) == 0 && !IsIconic(handle_))
+    GetConstraints().Constrain(pos->cx, pos->cy);
+  DefaultHandler(message);
+}
+
+void TWinControl::HandleGetMinMaxInfo(TMessage& message) {
+  DefaultHandler(message);
+  auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+  const TSizeConstraints& limits = GetConstraints();
+  if (limits.MinWidth() > 0)
+    info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, limits.MinWidth());
+  if (limits.MinHeight() > 0)
+    info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, limits.MinHeight());
+  if (limits.MaxWidth() > 0) {
+    info->ptMaxTrackSize.x = std::min<LONG>(info->ptMaxTrackSize.x, limits.MaxWidth());
+    info->ptMaxSize.x = std::min<LONG>(info->ptMaxSize.x, limits.MaxWidth());
+  }
+  if (limits.MaxHeight() > 0) {
+    info->ptMaxTrackSize.y = std::min<LONG>(info->ptMaxTrackSize.y, limits.MaxHeight());
+    info->ptMaxSize.y = std::min<LONG>(info->ptMaxSize.y, limits.MaxHeight());
+  }
+  message.Result = 0;
 }
 
 void TWinControl::HandleMouseWheel(TMessage& message) {

@@ -9,11 +9,11 @@
 #include "imaging/gif/GIFTypes.h"
 
 // Builds the file (headers, palette from the item's colour table, decoded rows) into `file` and
-// returns the decoder's corrupt flag. Fails with "Wrong number of colors; must be a power of 2"
-// for a depth outside 1..8, EOutOfMemory beyond the pixel limit (before allocating), and the
-// decoder's failures.
-bool BuildFrameDibFile(const TGIFItem& item, bool interlaced, bool tolerate,
-                       const TGIFProgressEvent& progress, std::vector<uint8_t>& file);
+// returns why the data is corrupt (ckNone when it is not). Fails with "Wrong number of colors;
+// must be a power of 2" for a depth outside 1..8, EOutOfMemory beyond the pixel limit (before
+// allocating), and the decoder's failures.
+TGIFCorruptKind BuildFrameDibFile(const TGIFItem& item, bool interlaced, bool tolerate,
+                                  const TGIFProgressEvent& progress, std::vector<uint8_t>& file);
 
 // The DIB depth for a frame's colour depth: 1 for 1, 4 for 2..4, 8 for 5..8.
 uint32_t DibBitsForColorBits(uint32_t colorBits);

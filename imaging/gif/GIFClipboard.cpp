@@ -10,6 +10,7 @@
 #include "framework/win/GlobalMemory.h"
 #include "imaging/gif/DvGIFImage.h"
 #include "imaging/gif/GIFBitmapAdapter.h"
+#include "imaging/gif/GIFClipboardCalls.h"
 #include "imaging/gif/GIFFrameGraphic.h"
 #include "imaging/gif/GIFRegistration.h"
 
@@ -21,13 +22,14 @@ bool EveryFrameStored(const TGIFImageBase& image) {
 }
 
 // Puts the bytes on the open clipboard as "GIF Image" data; nothing when no block can be had.
+// Fails with EOutOfMemory when the block cannot be locked (it is freed).
 void PutGIFData(const std::vector<uint8_t>& bytes) {
   const size_t size = bytes.size();
-  GlobalMemory block = GlobalMemory::Allocate(size, GMEM_MOVEABLE);
+  GlobalMemory block(GIFClipboardCalls().globalAlloc(GMEM_MOVEABLE, size));
   if (!block) return;
   {
     const GlobalLockGuard lock(block.Get());
-    if (lock.Data() == nullptr) return;
+    if (lock.Data() == nullptr) throw EOutOfMemory();
     std::memcpy(lock.Data(), bytes.data(), size);
   }
   // The clipboard owns the block once it has taken it.
@@ -70,6 +72,8 @@ void TDvGIFImage::LoadFromClipboardFormat(TClipboardFormat format, TClipboardHan
     Assign(&bitmap);
     return;
   }
+  // The old picture goes first, whatever the data turns out to be.
+  TGIFImageBase::Reset();
   const std::vector<uint8_t> block = CopyBlock(gifData);
   TReadOnlyMemoryStream stream(block.data(), static_cast<int64_t>(block.size()));
   const uint32_t count = stream.ReadUInt32LE();

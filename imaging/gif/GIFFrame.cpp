@@ -1,6 +1,7 @@
 #include "imaging/gif/GIFFrame.h"
 
 #include "imaging/gif/FrameDib.h"
+#include "imaging/gif/GIFFramePixels.h"
 #include "imaging/gif/GIFImageBase.h"
 
 TDvGIFFrame::TDvGIFFrame(TGIFImageBase* owner)
@@ -11,11 +12,24 @@ IGIFFrameBitmap& TDvGIFFrame::Bitmap() {
   bitmap_ = owner_->NewBitmap();
   if (item_->encoded.empty()) return *bitmap_;
   std::vector<uint8_t> file;
-  corrupt |=
-      BuildFrameDibFile(*item_, interlaced, GIFTolerateCorruptData, owner_->OnProgress, file);
+  MarkCorrupt(
+      BuildFrameDibFile(*item_, interlaced, GIFTolerateCorruptData, owner_->OnProgress, file));
   bitmap_->LoadFromDibFile(file.data(), file.size());
   if (!bitmap_->Monochrome()) bitmap_->MakeDeviceDependent();
   return *bitmap_;
+}
+
+TGIFCorruptKind TDvGIFFrame::DecodePixels(TGIFFramePixels& pixels) {
+  const TGIFCorruptKind kind =
+      pixels.DecodeStored(*item_, interlaced, GIFTolerateCorruptData, owner_->OnProgress);
+  MarkCorrupt(kind);
+  return kind;
+}
+
+void TDvGIFFrame::MarkCorrupt(TGIFCorruptKind kind) {
+  if (kind == TGIFCorruptKind::ckNone) return;
+  corrupt = true;
+  if (corruptKind == TGIFCorruptKind::ckNone) corruptKind = kind;
 }
 
 uint32_t TDvGIFFrame::Width() {
@@ -45,6 +59,7 @@ void TDvGIFFrame::Reset() {
   item_ = std::make_shared<TGIFItem>();
   grey = false;
   corrupt = false;
+  corruptKind = TGIFCorruptKind::ckNone;
   transparentColor = clNone;
   left = 0;
   top = 0;
@@ -72,6 +87,7 @@ void TDvGIFFrame::Assign(const TDvGIFFrame* source) {
     disposal = source->disposal;
     grey = source->grey;
     corrupt = source->corrupt;
+    corruptKind = source->corruptKind;
     const std::vector<std::string>* comment = source->FindComment();
     if (comment && !comment->empty()) Comment() = *comment;
   }

@@ -15,6 +15,7 @@
 
 class TGIFImageBase;
 class TGIFByteReader;
+class TGIFFramePixels;
 
 class TDvGIFFrame {
  public:
@@ -35,6 +36,11 @@ class TDvGIFFrame {
   uint32_t Width();
   uint32_t Height();
 
+  // Decodes the stored data into colour indices, one byte per pixel, rows from the top, without
+  // building a bitmap; the frame's bitmap is neither made nor changed. A fault marks the frame
+  // corrupt as decoding its bitmap would; the failures are those of decoding the bitmap.
+  TGIFCorruptKind DecodePixels(TGIFFramePixels& pixels);
+
   // The lines of the last comment extension, creating an empty one when there is none.
   std::vector<std::string>& Comment();
   // The lines of the last comment extension, or nullptr.
@@ -53,6 +59,8 @@ class TDvGIFFrame {
   // Reads the image descriptor, colour table and stored data after the "," separator.
   void ReadFrom(TGIFByteReader& reader, const TGIFData& header, uint16_t screenWidth,
                 uint16_t screenHeight);
+  // Sets the corrupt flag and, when none is known yet, the kind; ckNone changes nothing.
+  void MarkCorrupt(TGIFCorruptKind kind);
 
   TGIFItem& Item() { return *item_; }
   const TGIFItem& Item() const { return *item_; }
@@ -64,7 +72,8 @@ class TDvGIFFrame {
   int32_t top = 0;
   bool interlaced = false;
   bool corrupt = false;  // stored data cut short or not decoded cleanly
-  bool grey = false;     // the writer reduces true colour to grey levels
+  TGIFCorruptKind corruptKind = TGIFCorruptKind::ckNone;  // the first fault found
+  bool grey = false;  // the writer reduces true colour to grey levels
   TColor transparentColor = clNone;
   uint32_t delay = 0;    // milliseconds
   uint8_t disposal = 0;  // 0..7

@@ -1,7 +1,9 @@
 #include "imaging/gif/GIFImageBase.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "framework/core/SysUtils.h"
 #include "imaging/gif/GIFMemoryBitmap.h"
 
 TGIFImageBase::TGIFImageBase() : header_(std::make_shared<TGIFData>()) {}
@@ -21,11 +23,22 @@ void TGIFImageBase::Changed() {
   if (OnChange) OnChange();
 }
 
+TDvGIFFrame& TGIFImageBase::Frame(int index) {
+  return const_cast<TDvGIFFrame&>(std::as_const(*this).Frame(index));
+}
+
+const TDvGIFFrame& TGIFImageBase::Frame(int index) const {
+  if (index < 0 || index >= FrameCount())
+    throw EListError(Format("List index out of bounds (%d)", index));
+  return *frames_[static_cast<size_t>(index)];
+}
+
 void TGIFImageBase::Reset() {
   header_ = std::make_shared<TGIFData>();
   frames_.clear();
   currentIndex_ = -1;
   backgroundColor_ = clNone;
+  backgroundIndex_ = 0;
   repeatCount_ = 1;
   looping_ = false;
   version_ = 0;
@@ -50,6 +63,7 @@ void TGIFImageBase::Assign(const TGIFImageBase* source) {
   header_ = source->header_;
   version_ = source->version_;
   backgroundColor_ = source->backgroundColor_;
+  backgroundIndex_ = source->backgroundIndex_;
   repeatCount_ = source->repeatCount_;
   looping_ = source->looping_;
   frames_.clear();

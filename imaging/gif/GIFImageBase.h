@@ -48,8 +48,9 @@ class TGIFImageBase {
   std::vector<uint8_t> BuildFile();
 
   int FrameCount() const { return static_cast<int>(frames_.size()); }
-  TDvGIFFrame& Frame(int index) { return *frames_.at(static_cast<size_t>(index)); }
-  const TDvGIFFrame& Frame(int index) const { return *frames_.at(static_cast<size_t>(index)); }
+  // Fails with EListError "List index out of bounds (%d)" outside 0..FrameCount() - 1.
+  TDvGIFFrame& Frame(int index);
+  const TDvGIFFrame& Frame(int index) const;
   // Appends a frame made from the picture, makes it current, moves the version to "87a" (none
   // set) or "89a" (several frames); returns its index.
   virtual int AddFrame(const IGIFFrameBitmap& source, TColor transparentColor = clNone);
@@ -91,6 +92,9 @@ class TGIFImageBase {
   uint16_t ScreenWidth() const { return screenWidth_; }
   uint16_t ScreenHeight() const { return screenHeight_; }
   TColor BackgroundColor() const { return backgroundColor_; }
+  // The logical screen's background colour index as read (also without a global table); 0 for
+  // images not read from a file.
+  uint8_t BackgroundIndex() const { return backgroundIndex_; }
   void SetBackgroundColor(TColor color) { backgroundColor_ = color; }
   bool Looping() const { return looping_; }
   void SetLooping(bool looping) { looping_ = looping; }
@@ -126,6 +130,7 @@ class TGIFImageBase {
   uint16_t screenWidth_ = 0;
   uint16_t screenHeight_ = 0;
   TColor backgroundColor_ = clNone;
+  uint8_t backgroundIndex_ = 0;
   bool looping_ = false;
   uint16_t repeatCount_ = 1;  // 0..30000 from files
   bool transparentFlag_ = true;

@@ -61,8 +61,8 @@ void TGIFMemoryBitmap::LoadFromDibFile(const uint8_t* data, size_t size) {
   const uint64_t stride = DibRowStride(layout.width, bits);
   std::vector<uint8_t> pixels(
       static_cast<size_t>(CheckedPixelBufferSize(layout.width, layout.height, bits)));
-  // A zero-width bitmap has no pixel buffer to copy into.
-  for (uint32_t y = 0; stride != 0 && y < layout.height; ++y) {
+  // Rows of no bytes (width 0) have nothing to copy, and no buffer to copy into.
+  for (uint32_t y = 0; y < layout.height && stride != 0; ++y) {
     const uint8_t* source = DibRow(data, layout, y);
     uint8_t* target = pixels.data() + (layout.height - 1 - y) * stride;
     if (layout.bits == 32) {

@@ -86,8 +86,9 @@ void TGIFImageBase::LoadFromStream(TStream& source) {
 }
 
 void TGIFImageBase::ReadData(TStream& source) {
-  const uint32_t count = source.ReadUInt32LE();
+  // The old picture goes first, also when the count itself cannot be read.
   Reset();
+  const uint32_t count = source.ReadUInt32LE();
   // Refuse a count beyond the source before reserving memory for it.
   if (source.Size() - source.Position() < int64_t{count}) throw EReadError();
   std::vector<uint8_t> bytes(count);
@@ -140,6 +141,7 @@ void TGIFImageBase::ReadBlocks(const uint8_t* data, size_t size) {
   screenHeight_ = reader.Word();
   const uint8_t packed = reader.Byte();
   const uint8_t backgroundIndex = reader.Byte();
+  backgroundIndex_ = backgroundIndex;
   header_->aspectRatio = reader.Byte();
   header_->bitsPerPixel = static_cast<uint8_t>((packed & 7) + 1);
   header_->colorResolution = static_cast<uint8_t>(((packed >> 4) & 7) + 1);
@@ -217,7 +219,7 @@ void TDvGIFFrame::ReadFrom(TGIFByteReader& reader, const TGIFData& header, uint1
     while (!reader.AtEnd()) {
       const uint8_t length = reader.Current()[0];
       if (length >= reader.Remaining()) {  // the block reaches past the end
-        corrupt = true;
+        MarkCorrupt(TGIFCorruptKind::ckBlockPastEnd);
         reader.Skip(reader.Remaining());
         break;
       }

@@ -31,6 +31,16 @@ enum class TGIFProgressStage { psStarting, psRunning, psEnding };
 using TGIFProgressEvent =
     std::function<void(TGIFProgressStage stage, int percent, const std::string& message)>;
 
+// Why a frame is marked corrupt: the first fault found, while reading the file or decoding.
+enum class TGIFCorruptKind {
+  ckNone,             // not corrupt
+  ckBlockPastEnd,     // a data sub-block reaches past the end of the file
+  ckCodeSizeRange,    // minimum code size outside 2..9
+  ckCodeBeyondTable,  // a code above the next free code (or a string code with no string before it)
+  ckEndCodeEarly,     // the end code came before the last pixel
+  ckDataExhausted,    // the stored data ran out before the last pixel
+};
+
 // Process-wide: frames with cut-short data are read and marked corrupt instead of failing.
 extern bool GIFTolerateCorruptData;
 

@@ -5,10 +5,15 @@
 
 readonly kPrefixStamp=.dv-prefix-ready
 # Changes whenever dv_prefix_create sets something new, so that older prefixes are made again.
-readonly kPrefixSettings=3
-# The face that Wine's dialog and window fonts stand for: a narrow humanist sans like Tahoma, with
-# Hebrew letters (Debian package fonts-dejavu-extra).
+readonly kPrefixSettings=4
+# The face that Wine's own dialog font stands for (message boxes, captions, menus): a narrow
+# humanist sans like Tahoma, with Hebrew letters (Debian package fonts-dejavu-extra).
 readonly kDialogFontFace='DejaVu Sans Condensed'
+# The face that programs' window font "MS Shell Dlg 2" stands for (Tahoma on Windows): Wine's own
+# MS Sans Serif (fonts-wine), whose widths Tahoma was drawn to match. "Enabled Auto-Dial" at
+# height -11 is 85 pixels in it as in Tahoma, where DejaVu Sans Condensed takes 89 and Wine's
+# Tahoma 94, and would wrap in the check box made for it.
+readonly kWindowFontFace='MS Sans Serif'
 
 # Prints the folder of Wine's own fonts (Marlett for the title-bar buttons, Tahoma, MS Sans Serif
 # and the bitmap system fonts), or nothing when this Wine has none.
@@ -77,19 +82,19 @@ dv_prefix_install_wine_fonts() {
     cp -- "$fontsDir"/* "$WINEPREFIX/drive_c/windows/Fonts/" >>"$log" 2>&1
 }
 
-# Wine's dialog and window fonts (captions, menus, message boxes) are "MS Shell Dlg", which Wine
-# makes Tahoma; Wine's Tahoma has no Hebrew letters, and a linked font does not help right-to-left
-# text, whose glyphs Wine looks up in the selected font alone. So the dialog font names a face
-# that has them.
+# Wine's message boxes, captions and menus use "MS Shell Dlg" (the window metrics name it), which
+# Wine makes Tahoma; Wine's Tahoma has no Hebrew letters, and a linked font does not help
+# right-to-left text, whose glyphs Wine looks up in the selected font alone. So that name stands
+# for a face that has them. Programs' windows ask for "MS Shell Dlg 2", which stands for a face
+# with Tahoma's widths, so that their fixed layouts fit as on Windows.
 dv_prefix_substitute_dialog_font() {
-  local log=$1 name
+  local log=$1
   if ! fc-list -q "$kDialogFontFace"; then
     dv_say "warning: no font '$kDialogFontFace' (Debian package fonts-dejavu-extra): Hebrew will show boxes"
   fi
   local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
-  for name in 'MS Shell Dlg' 'MS Shell Dlg 2'; do
-    wine reg add "$key" /v "$name" /t REG_SZ /d "$kDialogFontFace" /f >>"$log" 2>&1 || return 1
-  done
+  wine reg add "$key" /v 'MS Shell Dlg' /t REG_SZ /d "$kDialogFontFace" /f >>"$log" 2>&1 &&
+    wine reg add "$key" /v 'MS Shell Dlg 2' /t REG_SZ /d "$kWindowFontFace" /f >>"$log" 2>&1
 }
 
 # dv_prefix_create logfile: fills an empty prefix. Needs DISPLAY and the session's wineserver.

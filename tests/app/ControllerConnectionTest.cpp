@@ -16,22 +16,6 @@ class ConnectionTest : public ControllerTest {
     (controller.*handler)();
     return view.Journal();
   }
-
-  // The whole dial sequence up to the dial call.
-  static Lines DialStart(const std::string& dialResult) {
-    return Join({AutodialWrites(),
-                 SettingsChangedCalls(),
-                 State(1, "Connecting.."),
-                 {"InternetAutodial(flags=3, parent=0) = " + dialResult}});
-  }
-
-  static Lines SavedSettings(int enable, int interval, int left = 478, int top = 441) {
-    return {kSettings + "FirstRun = REG_DWORD 0",
-            kSettings + "Enable = REG_DWORD " + std::to_string(enable),
-            kSettings + "UpdateInterval = REG_DWORD " + std::to_string(interval),
-            kSettings + "Left = REG_DWORD " + std::to_string(left),
-            kSettings + "Top = REG_DWORD " + std::to_string(top)};
-  }
 };
 
 TEST_F(ConnectionTest, TickWhileOnlineShowsConnectedThenSavesInTableOrder) {

@@ -12,6 +12,7 @@
 
 #include "app/DialerController.h"
 #include "tests/app/FakeDialerView.h"
+#include "tests/app/ScratchProgramKeys.h"
 #include "tests/dialer/InternetFake.h"
 #include "tests/framework/win/RegistryRecorder.h"
 #include "tests/framework/win/RegistryScratch.h"
@@ -23,6 +24,10 @@ inline const std::string kInternetSettings =
     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\";
 inline const std::string kRunKey =
     "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
+// The current user's keys, where a standard account keeps what it may not write for all users.
+inline const std::string kUserSettings = "HKEY_CURRENT_USER\\Software\\Dorv Internet Auto-Dialer\\";
+inline const std::string kUserRunKey =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 inline const std::string kTitle = "Dorv Internet Auto-Dialer";
 
 // The Internet calls of telling the layer that its settings changed (first session handle).
@@ -57,6 +62,23 @@ inline Lines Join(std::initializer_list<Lines> groups) {
   return all;
 }
 
+// The whole dial sequence up to the dial call.
+inline Lines DialStart(const std::string& dialResult) {
+  return Join({AutodialWrites(),
+               SettingsChangedCalls(),
+               State(1, "Connecting.."),
+               {"InternetAutodial(flags=3, parent=0) = " + dialResult}});
+}
+
+// One save of the settings for all users, in table order.
+inline Lines SavedSettings(int enable, int interval, int left = 478, int top = 441) {
+  return {kSettings + "FirstRun = REG_DWORD 0",
+          kSettings + "Enable = REG_DWORD " + std::to_string(enable),
+          kSettings + "UpdateInterval = REG_DWORD " + std::to_string(interval),
+          kSettings + "Left = REG_DWORD " + std::to_string(left),
+          kSettings + "Top = REG_DWORD " + std::to_string(top)};
+}
+
 // The last count lines (all of them when there are fewer).
 inline Lines Tail(const Lines& lines, size_t count) {
   return Lines(lines.end() - static_cast<std::ptrdiff_t>(std::min(count, lines.size())),
@@ -67,14 +89,7 @@ class ControllerTest : public testing::Test {
  protected:
   ControllerTest() {
     view.controller = &controller;
-    const std::string scratchPath = scratch.Path();
-    registry.Redirect(HKEY_LOCAL_MACHINE, "Software\\Dorv Internet Auto-Dialer", HKEY_CURRENT_USER,
-                      scratchPath + "\\Settings");
-    registry.Redirect(HKEY_CURRENT_USER,
-                      "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
-                      HKEY_CURRENT_USER, scratchPath + "\\Internet Settings");
-    registry.Redirect(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                      HKEY_CURRENT_USER, scratchPath + "\\Run");
+    ScratchProgramKeys(registry, scratch);
   }
 
   void StoreSetting(const std::string& name, uint32_t value) const {

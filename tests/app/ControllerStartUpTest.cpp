@@ -84,8 +84,9 @@ TEST_F(StartUpTest, OfflineWithAutoDialDialsAtOnce) {
   EXPECT_EQ(expected, Tail(view.Journal(), expected.size()));
 }
 
+// Refused for another reason than the account's rights (those make the user's key the store).
 TEST_F(StartUpTest, SettingsKeyThatCannotBeOpenedKeepsDefaultsSilently) {
-  registry.Fail(TRegistryOp::CreateKey, "Software\\Dorv Internet Auto-Dialer");
+  registry.Fail(TRegistryOp::CreateKey, "Software\\Dorv Internet Auto-Dialer", ERROR_BADDB);
   StoreNotFirstRun();
   StoreSetting("Enable", 0);
   controller.FormShow();

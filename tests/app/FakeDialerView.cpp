@@ -38,6 +38,7 @@ BOOL WINAPI TFakeDialerView::GetConnectedState(DWORD* flags, DWORD reserved) {
 
 BOOL WINAPI TFakeDialerView::Autodial(DWORD flags, HWND parent) {
   Active().TakeOutsideCalls();
+  if (Active().duringDial) Active().duringDial();
   return Active().fakeApi_.Autodial(flags, parent);
 }
 
@@ -162,6 +163,11 @@ void TFakeDialerView::SetWindowTop(int value) {
 void TFakeDialerView::ShowFirstRunNotice() {
   Note("notice");
   ++noticeCount;
+}
+
+void TFakeDialerView::ShowWarning(const std::string& text) {
+  Note("warning " + text);
+  warnings.push_back(text);
 }
 
 void TFakeDialerView::RestoreApplication() {

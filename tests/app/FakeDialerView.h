@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ class TFakeDialerView : public IDialerView {
 
   // The form definition's values.
   std::string title = "Dorv Internet Auto-Dialer";
-  std::string programFile = "C:\\Program Files\\Dorv\\DorvAutoDialer.exe";
+  std::wstring programFile = L"C:\\Program Files\\Dorv\\DorvAutoDialer.exe";
   std::string caption = "Dorv Internet Auto-Dialer";
   std::string trayHint;
   int trayIndex = 0;
@@ -42,16 +43,19 @@ class TFakeDialerView : public IDialerView {
   int left = 478;
   int top = 441;
   int noticeCount = 0;
+  std::vector<std::string> warnings;
   int restoreCount = 0;
   // SetStateCaption raises an error for this text (an event that fails half way).
   std::string failOnCaption;
+  // Runs inside the dial call, as window messages handled by a dialog of the Internet layer do.
+  std::function<void()> duringDial;
 
   // The journal so far; the Internet calls and registry writes not yet taken are appended first.
   const std::vector<std::string>& Journal();
   void ClearJournal();
 
   std::string ApplicationTitle() const override { return title; }
-  std::string ProgramFileName() const override { return programFile; }
+  std::wstring ProgramFileName() const override { return programFile; }
   std::string Caption() const override { return caption; }
   void SetCaption(const std::string& value) override;
   void SetTrayHint(const std::string& hint) override;
@@ -74,6 +78,7 @@ class TFakeDialerView : public IDialerView {
   int WindowTop() const override { return top; }
   void SetWindowTop(int value) override;
   void ShowFirstRunNotice() override;
+  void ShowWarning(const std::string& text) override;
   void RestoreApplication() override;
 
  private:

@@ -2,20 +2,14 @@
 
 #include "app/ProgramUnits.h"
 #include "framework/win/Application.h"
+#include "tests/app/ScratchProgramKeys.h"
 
 MainFormTest::MainFormTest() {
   // Once per process, as the program does; undone when the process ends.
   static const TProgramUnits units;
   Application().Initialize();
   Application().SetTitle("Dorv Internet Auto-Dialer");
-  const std::string scratchPath = scratch.Path();
-  registry.Redirect(HKEY_LOCAL_MACHINE, "Software\\Dorv Internet Auto-Dialer", HKEY_CURRENT_USER,
-                    scratchPath + "\\Settings");
-  registry.Redirect(HKEY_CURRENT_USER,
-                    "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
-                    HKEY_CURRENT_USER, scratchPath + "\\Internet Settings");
-  registry.Redirect(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                    HKEY_CURRENT_USER, scratchPath + "\\Run");
+  ScratchProgramKeys(registry, scratch);
 }
 
 MainFormTest::~MainFormTest() {

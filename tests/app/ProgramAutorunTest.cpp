@@ -77,4 +77,30 @@ TEST_F(ProgramAutorunTest, NumberUnderTheEntryNameIsReportedAndTheProgramGoesOn)
   EXPECT_EQ(static_cast<DWORD>(REG_DWORD), registry.RunEntry().type);
 }
 
+// A user name in another script under the per-user programs folder: Hebrew and Cyrillic letters,
+// which no one ANSI code page holds.
+TEST_F(ProgramAutorunTest, FolderNamedOutsideTheCodePageWorksThroughTheWideFunctions) {
+  const std::wstring folder = L"\u05D3\u05D5\u05E8\u05D1 \u0414\u043E\u0440\u0432";
+  StartFromFolder(folder);
+  // The caption carries the version, read from the program's own file.
+  ASSERT_NE(nullptr, MainWindow());
+  const std::wstring path = program->WideImagePath();
+  ASSERT_NE(std::wstring::npos, path.find(L"\\" + folder + L"\\DorvAutoDialer.exe"));
+  ClickAutoRun();
+  ASSERT_TRUE(EntryExistsSoon(true));
+  const TRegValue entry = registry.WideRunEntry();
+  EXPECT_EQ(static_cast<DWORD>(REG_SZ), entry.type);
+  EXPECT_EQ(WideStringBytes(path), entry.data);
+  Close();
+  window = nullptr;
+
+  // The second start finds the entry matching: the box comes up checked and nothing is written.
+  StartFromFolder(folder);
+  ASSERT_NE(nullptr, MainWindow());
+  Sleep(200);
+  EXPECT_EQ(WideStringBytes(path), registry.WideRunEntry().data);
+  ClickAutoRun();
+  EXPECT_TRUE(EntryExistsSoon(false));
+}
+
 }  // namespace

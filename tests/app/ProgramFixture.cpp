@@ -17,16 +17,13 @@ void WriteText(const std::string& path, const std::string& text) {
   std::fclose(file);
 }
 
-std::string ReadText(const std::string& path) {
-  std::string text;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-      text.append(buffer, count);
-    std::fclose(file);
-  }
-  return text;
+std::vector<std::string> ReadLines(const std::string& path) {
+  const std::string text = ReadText(path);
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
 }
 
 }  // namespace
@@ -36,7 +33,7 @@ ProgramTest::~ProgramTest() {
   program.reset();
 }
 
-TNativeDllScope::TNativeDllScope(const std::string& program, const std::string& dll)
+TNativeDllScope::TNativeDllScope(const std::string& program, const std::vector<std::string>& dlls)
     : programKey_("Software\\Wine\\AppDefaults\\" + program) {
   HKEY key = nullptr;
   const std::string path = programKey_ + "\\DllOverrides";
@@ -44,8 +41,9 @@ TNativeDllScope::TNativeDllScope(const std::string& program, const std::string& 
   EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
                                            KEY_SET_VALUE, nullptr, &key, nullptr));
   if (key == nullptr) return;
-  EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(key, dll.c_str(), 0, REG_SZ,
-                                          reinterpret_cast<const BYTE*>(order), sizeof order));
+  for (const std::string& dll : dlls)
+    EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(key, dll.c_str(), 0, REG_SZ,
+                                            reinterpret_cast<const BYTE*>(order), sizeof order));
   RegCloseKey(key);
 }
 
@@ -58,30 +56,54 @@ std::string ProgramTest::ScratchFile(const char* name) const {
   return std::string(DV_APP_SCRATCH_DIR) + "\\" + name;
 }
 
-void ProgramTest::Launch(const std::string& exePath) {
+void ProgramTest::Launch(const std::wstring& exePath) {
   program = std::make_unique<TProgramProcess>(exePath);
 }
 
 void ProgramTest::Start() {
-  Launch(DV_PROGRAM_PATH);
+  Launch(L"" DV_PROGRAM_PATH);
 }
 
-void ProgramTest::StartWithDouble(const std::string& script) {
+void ProgramTest::StartWithDouble(const std::string& script, DWORD rasAnswer) {
   CreateDirectoryA(DV_APP_SCRATCH_DIR, nullptr);
   const std::string exe = ScratchFile("DorvAutoDialer.exe");
   ASSERT_TRUE(CopyFileA(DV_PROGRAM_PATH, exe.c_str(), FALSE)) << GetLastError();
   ASSERT_TRUE(CopyFileA(DV_WININET_DOUBLE_PATH, ScratchFile("wininet.dll").c_str(), FALSE))
       << GetLastError();
+  ASSERT_TRUE(CopyFileA(DV_RASAPI32_DOUBLE_PATH, ScratchFile("rasapi32.dll").c_str(), FALSE))
+      << GetLastError();
   Script(script);
   std::remove(ScratchFile("wininet-calls.log").c_str());
+  std::remove(ScratchFile("rasapi32-calls.log").c_str());
+  const std::string signal = "DvLinkDropSignal-" + std::to_string(GetCurrentProcessId());
+  linkDropSignal_.reset(CreateEventA(nullptr, FALSE, FALSE, signal.c_str()));
   environment_ = std::make_unique<TEnvironmentScope>();
   environment_->Set("DV_WININET_SCRIPT", ScratchFile("wininet-script.txt"));
   environment_->Set("DV_WININET_LOG", ScratchFile("wininet-calls.log"));
-  // Wine prefers its built-in wininet unless told to load the one beside the program. A child
+  environment_->Set("DV_RASAPI32_RESULT", std::to_string(rasAnswer));
+  environment_->Set("DV_RASAPI32_LOG", ScratchFile("rasapi32-calls.log"));
+  environment_->Set("DV_RASAPI32_SIGNAL", signal);
+  // Wine prefers its built-in DLLs unless told to load the ones beside the program. A child
   // does not see WINEDLLOVERRIDES set here (Wine reads the variable from the environment the
   // session started with), so the prefix's per-program override says it instead.
-  nativeWininet_ = std::make_unique<TNativeDllScope>("DorvAutoDialer.exe", "wininet");
+  nativeDlls_ = std::make_unique<TNativeDllScope>("DorvAutoDialer.exe",
+                                                  std::vector<std::string>{"wininet", "rasapi32"});
+  std::wstring wideExe(exe.begin(), exe.end());  // the scratch folder's path is ASCII
+  Launch(wideExe);
+}
+
+void ProgramTest::StartFromFolder(const std::wstring& folder) {
+  CreateDirectoryA(DV_APP_SCRATCH_DIR, nullptr);
+  const std::wstring path = L"" DV_APP_SCRATCH_DIR L"\\" + folder;
+  CreateDirectoryW(path.c_str(), nullptr);
+  const std::wstring exe = path + L"\\DorvAutoDialer.exe";
+  ASSERT_TRUE(CopyFileW(L"" DV_PROGRAM_PATH, exe.c_str(), FALSE)) << GetLastError();
   Launch(exe);
+}
+
+void ProgramTest::SignalLinkDrop() const {
+  ASSERT_NE(nullptr, linkDropSignal_.get()) << "started without the doubles";
+  SetEvent(linkDropSignal_.get());
 }
 
 void ProgramTest::Script(const std::string& script) const {
@@ -89,12 +111,11 @@ void ProgramTest::Script(const std::string& script) const {
 }
 
 std::vector<std::string> ProgramTest::WininetLog() const {
-  const std::string text = ReadText(ScratchFile("wininet-calls.log"));
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
+  return ReadLines(ScratchFile("wininet-calls.log"));
+}
+
+std::vector<std::string> ProgramTest::RasLog() const {
+  return ReadLines(ScratchFile("rasapi32-calls.log"));
 }
 
 HWND ProgramTest::MainWindow() {

@@ -23,11 +23,11 @@ struct TProgramDialog {
   HWND owner = nullptr;
 };
 
-// Makes Wine load that program's own copy of a DLL (the one beside it) before its built-in one,
-// through the prefix's per-program overrides, until destroyed.
+// Makes Wine load that program's own copies of DLLs (the ones beside it) before its built-in
+// ones, through the prefix's per-program overrides, until destroyed.
 class TNativeDllScope {
  public:
-  TNativeDllScope(const std::string& program, const std::string& dll);
+  TNativeDllScope(const std::string& program, const std::vector<std::string>& dlls);
   ~TNativeDllScope();
   TNativeDllScope(const TNativeDllScope&) = delete;
   TNativeDllScope& operator=(const TNativeDllScope&) = delete;
@@ -42,12 +42,19 @@ class ProgramTest : public testing::Test {
 
   // Starts the program from the build, with wininet of the system.
   void Start();
-  // Starts a copy of the program beside the wininet.dll double, answering from script.
-  void StartWithDouble(const std::string& script);
-  // Replaces the double's script; its answer lists start again.
+  // Starts a copy of the program beside the wininet.dll and rasapi32.dll doubles: wininet
+  // answering from script, the remote access registration with rasAnswer (0 accepts it).
+  void StartWithDouble(const std::string& script, DWORD rasAnswer = 0);
+  // Starts a copy of the program from a new folder of that name (any characters).
+  void StartFromFolder(const std::wstring& folder);
+  // Replaces the wininet double's script; its answer lists start again.
   void Script(const std::string& script) const;
-  // The double's call log so far, one line per call.
+  // The wininet double's call log so far, one line per call.
   std::vector<std::string> WininetLog() const;
+  // The rasapi32 double's call log so far.
+  std::vector<std::string> RasLog() const;
+  // Signals the program's registered event as the remote access service does when a link drops.
+  void SignalLinkDrop() const;
 
   // The main window once it is shown with its full caption; fails the test when it is not.
   HWND MainWindow();
@@ -80,9 +87,11 @@ class ProgramTest : public testing::Test {
   HWND window = nullptr;
 
  private:
-  void Launch(const std::string& exePath);
+  void Launch(const std::wstring& exePath);
   std::string ScratchFile(const char* name) const;
 
   std::unique_ptr<TEnvironmentScope> environment_;
-  std::unique_ptr<TNativeDllScope> nativeWininet_;
+  std::unique_ptr<TNativeDllScope> nativeDlls_;
+  // The auto-reset event the rasapi32 double passes on to the program's.
+  std::unique_ptr<void, decltype(&CloseHandle)> linkDropSignal_{nullptr, &CloseHandle};
 };

@@ -1,5 +1,7 @@
 #include "tests/app/ProgramProcess.h"
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 TEnvironmentScope::~TEnvironmentScope() {
@@ -15,22 +17,23 @@ void TEnvironmentScope::Set(const std::string& name, const std::string& value) {
   SetEnvironmentVariableA(name.c_str(), value.c_str());
 }
 
-TProgramProcess::TProgramProcess(const std::string& exePath) {
-  std::string commandLine = "\"" + exePath + "\"";
-  STARTUPINFOA startup{};
+TProgramProcess::TProgramProcess(const std::wstring& exePath, const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + exePath + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   // Wine now and then refuses a start with ERROR_INTERNAL_ERROR right after the previous
   // instance ended; a second try a moment later succeeds.
   DWORD error = ERROR_SUCCESS;
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (attempt > 0) Sleep(250);
-    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                        &startup, &info_))
       return;
     error = GetLastError();
     if (error != ERROR_INTERNAL_ERROR) break;
   }
-  ADD_FAILURE() << "cannot start " << exePath << ": error " << error;
+  ADD_FAILURE() << "cannot start " << testing::PrintToString(exePath) << ": error " << error;
   info_ = PROCESS_INFORMATION{};
 }
 
@@ -50,6 +53,13 @@ std::string TProgramProcess::ImagePath() const {
   DWORD size = sizeof path;
   if (!QueryFullProcessImageNameA(info_.hProcess, 0, path, &size)) return std::string();
   return std::string(path, size);
+}
+
+std::wstring TProgramProcess::WideImagePath() const {
+  wchar_t path[MAX_PATH * 2] = {};
+  DWORD size = MAX_PATH * 2;
+  if (!QueryFullProcessImageNameW(info_.hProcess, 0, path, &size)) return std::wstring();
+  return std::wstring(path, size);
 }
 
 std::vector<HWND> TProgramProcess::Windows(const char* className, const wchar_t* caption) const {
@@ -99,6 +109,18 @@ void TProgramProcess::Kill() {
   if (!Running()) return;
   TerminateProcess(info_.hProcess, 1);
   WaitForSingleObject(info_.hProcess, 5000);
+}
+
+std::string ReadText(const std::string& path) {
+  std::string text;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+      text.append(buffer, count);
+    std::fclose(file);
+  }
+  return text;
 }
 
 bool WaitUntil(const std::function<bool()>& pred, int timeoutMs) {

@@ -30,8 +30,9 @@ class TEnvironmentScope {
 
 class TProgramProcess {
  public:
-  // Starts the program; fails the test (and Running() is false) when it cannot be started.
-  explicit TProgramProcess(const std::string& exePath);
+  // Starts the program with the arguments given; fails the test (and Running() is false) when it
+  // cannot be started.
+  explicit TProgramProcess(const std::wstring& exePath, const std::wstring& arguments = {});
   // Ends the program when it is still running.
   ~TProgramProcess();
   TProgramProcess(const TProgramProcess&) = delete;
@@ -39,8 +40,10 @@ class TProgramProcess {
 
   bool Running() const;
   DWORD Id() const { return info_.dwProcessId; }
-  // The program's own full file name as the system reports it.
+  // The program's own full file name as the system reports it, in the system code page and in
+  // UTF-16.
   std::string ImagePath() const;
+  std::wstring WideImagePath() const;
 
   // Top-level windows of the program whose class (and caption, unless null) match.
   std::vector<HWND> Windows(const char* className, const wchar_t* caption = nullptr) const;
@@ -57,6 +60,9 @@ class TProgramProcess {
  private:
   PROCESS_INFORMATION info_{};
 };
+
+// The whole content of a file; empty when it cannot be read.
+std::string ReadText(const std::string& path);
 
 // Polls pred every 10 ms for up to timeoutMs; returns pred().
 bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 5000);

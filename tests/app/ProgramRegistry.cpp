@@ -63,6 +63,11 @@ std::vector<BYTE> StringBytes(const std::string& text) {
   return bytes;
 }
 
+std::vector<BYTE> WideStringBytes(const std::wstring& text) {
+  const auto* bytes = reinterpret_cast<const BYTE*>(text.c_str());
+  return {bytes, bytes + (text.size() + 1) * sizeof(wchar_t)};
+}
+
 TProgramRegistry::TProgramRegistry()
     : savedEnableAutodial_(InternetSetting("EnableAutodial")),
       savedNoNetAutodial_(InternetSetting("NoNetAutodial")) {
@@ -76,9 +81,12 @@ TProgramRegistry::~TProgramRegistry() {
 }
 
 void TProgramRegistry::Clear() const {
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kSettingsKey);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSettingsKey);
-  Delete(HKEY_LOCAL_MACHINE, kRunKey, kEntryName);
+  // A standard account keeps both under the current user.
+  for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+    RegDeleteTreeA(root, kSettingsKey);
+    RegDeleteKeyA(root, kSettingsKey);
+    Delete(root, kRunKey, kEntryName);
+  }
   DeleteInternetSettings();
 }
 
@@ -126,6 +134,21 @@ void TProgramRegistry::SetRunEntry(DWORD type, const std::vector<BYTE>& data) co
 
 TRegValue TProgramRegistry::RunEntry() const {
   return Read(HKEY_LOCAL_MACHINE, kRunKey, kEntryName);
+}
+
+TRegValue TProgramRegistry::WideRunEntry() const {
+  TRegValue value;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return value;
+  const wchar_t name[] = L"Dorv Internet Auto-Dialer";
+  DWORD size = 0;
+  if (RegQueryValueExW(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
+    value.data.resize(size);
+    value.exists = RegQueryValueExW(key, name, nullptr, &value.type, value.data.data(), &size) ==
+                   ERROR_SUCCESS;
+  }
+  RegCloseKey(key);
+  return value;
 }
 
 TRegValue TProgramRegistry::InternetSetting(const std::string& name) const {

@@ -18,6 +18,8 @@ struct TRegValue {
 std::vector<BYTE> DwordBytes(uint32_t value);
 // The characters and the terminating zero.
 std::vector<BYTE> StringBytes(const std::string& text);
+// The same in UTF-16, as REG_SZ stores text.
+std::vector<BYTE> WideStringBytes(const std::wstring& text);
 
 class TProgramRegistry {
  public:
@@ -35,6 +37,8 @@ class TProgramRegistry {
 
   void SetRunEntry(DWORD type, const std::vector<BYTE>& data) const;
   TRegValue RunEntry() const;
+  // The entry's bytes as stored, read with the wide functions (UTF-16 for text).
+  TRegValue WideRunEntry() const;
 
   TRegValue InternetSetting(const std::string& name) const;
   void DeleteInternetSettings() const;

@@ -1,5 +1,5 @@
 // The prefix's fonts draw what the program shows: the first-run notice's Hebrew in the message
-// box's fonts, and the title-bar buttons' symbols.
+// box's fonts, the window's captions in Tahoma's widths, and the title-bar buttons' symbols.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -80,12 +80,30 @@ TEST(HarnessFonts, MessageBoxFontsDrawEveryHebrewLetterOfTheNotice) {
       << "message font " << testing::PrintToString(std::wstring(metrics.lfMessageFont.lfFaceName));
 }
 
-// The dialog font that windows and dialogs ask for by name draws Hebrew as well.
+// The dialog font that Wine's dialogs ask for by name draws Hebrew as well.
 TEST(HarnessFonts, ShellDialogFontDrawsTheNoticeCaption) {
   LOGFONTW logFont{};
   logFont.lfHeight = -11;
-  wcscpy(logFont.lfFaceName, L"MS Shell Dlg 2");
+  wcscpy(logFont.lfFaceName, L"MS Shell Dlg");
   EXPECT_EQ(UnreadableLetters(logFont, kNoticeCaption), std::vector<std::string>{});
+}
+
+// The window font is Tahoma on Windows, where the main window's captions fit the rectangles made
+// for them: "Enabled Auto-Dial" takes 85 pixels and its check box leaves 85 for the caption.
+TEST(HarnessFonts, WindowFontHasTahomasWidths) {
+  LOGFONTW logFont{};
+  logFont.lfHeight = -11;
+  wcscpy(logFont.lfFaceName, L"MS Shell Dlg 2");
+  const GdiObject<HFONT> font(CreateFontIndirectW(&logFont));
+  MemoryDC dc;
+  const SelectGuard selected(dc.Get(), font.Get());
+  SIZE size{};
+  const std::wstring caption = L"Enabled Auto-Dial";
+  ASSERT_TRUE(GetTextExtentPoint32W(dc.Get(), caption.c_str(), static_cast<int>(caption.size()),
+                                    &size));
+  EXPECT_LE(size.cx, 85);
+  EXPECT_GE(size.cx, 75) << "far narrower than Tahoma";
+  EXPECT_EQ(size.cy, 13);
 }
 
 // Small interface text is crisp, as Windows draws it by default: every pixel of black text on
@@ -93,7 +111,7 @@ TEST(HarnessFonts, ShellDialogFontDrawsTheNoticeCaption) {
 TEST(HarnessFonts, DialogTextHasNoSmoothedEdges) {
   LOGFONTW logFont{};
   logFont.lfHeight = -11;
-  wcscpy(logFont.lfFaceName, L"MS Shell Dlg 2");
+  wcscpy(logFont.lfFaceName, L"MS Shell Dlg");
   const GdiObject<HFONT> font(CreateFontIndirectW(&logFont));
   PixelSurface surface(120, 30);
   {

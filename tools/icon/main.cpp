@@ -2,25 +2,17 @@
 // pixels, each at 256 colours and at 32 bits with alpha) and, when asked, a sheet showing all six
 // images enlarged 4 times over a checkerboard.
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "framework/core/Streams.h"
 #include "framework/core/SysUtils.h"
+#include "tools/common/ToolFiles.h"
 #include "tools/icon/IconArt.h"
 #include "tools/icon/IconFile.h"
 #include "tools/icon/IconPreview.h"
 #include "tools/icon/PngFile.h"
 
 namespace {
-
-void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) throw Exception("cannot write " + path);
-}
 
 bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() &&
@@ -36,16 +28,16 @@ int main(int argc, char** argv) {
   }
   try {
     const std::vector<TIconImage> images = MainIconImages();
-    WriteFile(argv[1], BuildIconFile(images));
+    WriteFileBytes(argv[1], BuildIconFile(images));
     if (argc == 3) {
       const std::string path = argv[2];
       const TBgraBitmap sheet = IconPreviewSheet(images, 4);
       if (EndsWith(path, ".png")) {
-        WriteFile(path, BuildPngFile(sheet));
+        WriteFileBytes(path, BuildPngFile(sheet));
       } else {
         TMemoryStream bitmap;
         WriteBitmapFile(bitmap, sheet, 24, {}, TBitmapSizeField::bsWholeFile);
-        WriteFile(path, bitmap.Bytes());
+        WriteFileBytes(path, bitmap.Bytes());
       }
     }
   } catch (const Exception& error) {

@@ -1,24 +1,12 @@
 // dv_stateimages_gen <out.il> [<preview.bmp>]: writes the stored data of the state image list and,
 // when asked, a preview of the four images (enlarged 8 times) over a light and a dark background.
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "framework/core/Streams.h"
 #include "framework/core/SysUtils.h"
+#include "tools/common/ToolFiles.h"
 #include "tools/stateimages/StateImageArt.h"
-
-namespace {
-
-void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) throw Exception("cannot write " + path);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {
@@ -26,12 +14,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    WriteFile(argv[1], StateImageListData());
+    WriteFileBytes(argv[1], StateImageListData());
     if (argc == 3) {
       TMemoryStream preview;
       WriteBitmapFile(preview, StateImagesPreview(StateImageList().images, kStateImageSize, 8), 24,
                       {}, TBitmapSizeField::bsWholeFile);
-      WriteFile(argv[2], preview.Bytes());
+      WriteFileBytes(argv[2], preview.Bytes());
     }
   } catch (const Exception& error) {
     std::fprintf(stderr, "dv_stateimages_gen: %s\n", error.what());

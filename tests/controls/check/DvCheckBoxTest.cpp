@@ -125,6 +125,20 @@ TEST_F(DvCheckBoxTest, SpaceTogglesOnReleaseAndEscapeCancels) {
   EXPECT_FALSE(box->PressedLook());
 }
 
+TEST_F(DvCheckBoxTest, EnterWithTabOnEnterMovesTheFocusOnAndChangesNothing) {
+  box->SetFocus();
+  PostAndPump(box->Handle(), WM_CHAR, '\r');
+  PumpFor(20);
+  EXPECT_TRUE(box->Focused());
+  box->SetTabOnEnter(true);
+  PostAndPump(box->Handle(), WM_CHAR, '\r');
+  PumpFor(20);
+  EXPECT_FALSE(box->Focused());
+  EXPECT_TRUE(form->Component<TDvSpinEdit>("UpdateIntervalSpinEdit").Focused());
+  EXPECT_EQ(box->State(), cbUnchecked);
+  EXPECT_EQ(Clicks(), 0);
+}
+
 TEST_F(DvCheckBoxTest, AcceleratorFocusesAndToggles) {
   box->SetCaption("&Auto Run On Startup");
   EXPECT_EQ(box->Perform(CM_DIALOGCHAR, 'a'), 1);
@@ -231,8 +245,57 @@ TEST(DvCheckBoxPaintTest, CustomGlyphCellsFollowStateAndEnabled) {
   EXPECT_EQ(glyphColor(), RGBColor(30, 0, 200));
   box.SetState(cbGrayed);
   EXPECT_EQ(glyphColor(), RGBColor(50, 0, 200));
+  // While Space holds the pressed look, cells 3 to 5.
+  SendMessageA(box.Handle(), WM_KEYDOWN, VK_SPACE, 1);
+  ASSERT_TRUE(box.PressedLook());
+  EXPECT_EQ(glyphColor(), RGBColor(110, 0, 200));
+  box.SetState(cbUnchecked);
+  EXPECT_EQ(glyphColor(), RGBColor(70, 0, 200));
+  box.SetState(cbChecked);
+  EXPECT_EQ(glyphColor(), RGBColor(90, 0, 200));
+  // Disabled wins over the pressed look: cells 6 to 8.
   box.SetEnabled(false);
+  EXPECT_EQ(glyphColor(), RGBColor(150, 0, 200));
+  box.SetState(cbGrayed);
   EXPECT_EQ(glyphColor(), RGBColor(170, 0, 200));
+}
+
+TEST(DvCheckBoxPaintTest, GlyphAndCaptionFollowTheVerticalAlignment) {
+  auto form = LoadTestForm(kMainWindowCheckBoxes);
+  auto& box = form->Component<TDvCheckBox>("AutoStartupCheckBox");
+  box.SetTransparent(false);
+  box.SetHeight(41);
+  const auto paint = [&box] {
+    auto surface = std::make_unique<PixelSurface>(128, 41, clFuchsia);
+    box.Perform(WM_PAINT, reinterpret_cast<WPARAM>(surface->Dc()), 0);
+    return surface;
+  };
+  // The box's frame is the only shadow-coloured ink left of the caption.
+  const auto glyphBox = [](const PixelSurface& surface) {
+    return FindPixels(surface, {0, 0, 14, 41}, clBtnFace, true);
+  };
+  const auto captionBox = [](const PixelSurface& surface) {
+    return FindPixels(surface, {18, 0, 128, 41}, clWindowText);
+  };
+  auto top = paint();
+  EXPECT_EQ(glyphBox(*top).top, 2);
+  EXPECT_EQ(glyphBox(*top).bottom, 15);
+  const int captionHeight = captionBox(*top).Height();
+  EXPECT_LE(captionBox(*top).top, 5);
+  box.SetAlignmentVertical(avCenter);
+  auto centre = paint();
+  EXPECT_EQ(glyphBox(*centre).top, (41 - 13) / 2);
+  EXPECT_EQ(glyphBox(*centre).bottom, (41 - 13) / 2 + 13);
+  // The caption's lines are centred in the caption rectangle (1 .. 40).
+  const PixelBox centred = captionBox(*centre);
+  EXPECT_EQ(centred.Height(), captionHeight);
+  EXPECT_NEAR(centred.top - 1, 40 - centred.bottom, 6);
+  box.SetAlignmentVertical(avBottom);
+  auto bottom = paint();
+  EXPECT_EQ(glyphBox(*bottom).top, 41 - 13 - 2);
+  EXPECT_EQ(glyphBox(*bottom).bottom, 41 - 2);
+  EXPECT_GE(captionBox(*bottom).bottom, 41 - 8);
+  EXPECT_LE(captionBox(*bottom).bottom, 41 - 2);
 }
 
 TEST(DvCheckBoxFormTest, LoadsTheMainWindowsPropertiesAndWritesThemBack) {

@@ -1,7 +1,12 @@
 // The separator: the main window's green gradient bars, the plain bar, turning at run time.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+#include <utility>
+
 #include "controls/common/DvBckgnd.h"
+#include "controls/common/DvColors.h"
 #include "tests/controls/common/SpineTestForm.h"
 #include "tests/controls/common/TestSurface.h"
 
@@ -12,17 +17,10 @@ const char kMainWindowSeparator[] =
     "    Left = 0\n    Top = 52\n    Width = 279\n    Height = 2\n"
     "    HighlightColor = clGreen\n    ParentColor = False\n    ShowGradient = True\n  end\n";
 
-// One channel after `steps` steps of a run of `lines` lines from `from` towards `to`, in the
-// 16.16 fixed point the gradient counts in.
-int ChannelAfter(int from, int to, int lines, int steps) {
-  const int step = (to * 65536 - from * 65536) / lines;
-  return (from * 65536 + steps * step) / 65536;
-}
-
-TColor ColorAfter(TColor from, TColor to, int lines, int steps) {
-  return RGBColor(static_cast<uint8_t>(ChannelAfter(RedOf(from), RedOf(to), lines, steps)),
-                  static_cast<uint8_t>(ChannelAfter(GreenOf(from), GreenOf(to), lines, steps)),
-                  static_cast<uint8_t>(ChannelAfter(BlueOf(from), BlueOf(to), lines, steps)));
+// Whether every channel of a lies within two of b's: one gradient step of a separator this wide.
+bool WithinOneStep(TColor a, TColor b) {
+  return std::abs(RedOf(a) - RedOf(b)) <= 2 && std::abs(GreenOf(a) - GreenOf(b)) <= 2 &&
+         std::abs(BlueOf(a) - BlueOf(b)) <= 2;
 }
 
 TEST(DvSeparatorTest, MainWindowSeparatorIsGreenInTheMiddleAndButtonFaceAtTheEnds) {
@@ -33,10 +31,10 @@ TEST(DvSeparatorTest, MainWindowSeparatorIsGreenInTheMiddleAndButtonFaceAtTheEnd
   EXPECT_EQ(surface.At(139, 52), clGreen);
   EXPECT_EQ(surface.At(278, 52), face);
   // Column 0 is one step short of the face colour, column 140 one step short of green.
-  EXPECT_EQ(surface.At(0, 52), ColorAfter(clGreen, face, 140, 139));
   EXPECT_NE(surface.At(0, 52), face);
-  EXPECT_EQ(surface.At(140, 52), ColorAfter(face, clGreen, 139, 138));
+  EXPECT_TRUE(WithinOneStep(surface.At(0, 52), face));
   EXPECT_NE(surface.At(140, 52), clGreen);
+  EXPECT_TRUE(WithinOneStep(surface.At(140, 52), clGreen));
   // Both rows are the same, and the bar ends where the control does.
   for (int x = 0; x < 279; ++x)
     ASSERT_EQ(surface.At(x, 53), surface.At(x, 52)) << x;
@@ -63,8 +61,9 @@ TEST(DvSeparatorTest, PlainBarAndHighlightAtOneEnd) {
     ASSERT_EQ(surface.At(x, 10), clYellow) << x;
     ASSERT_EQ(surface.At(x, 30), clRed) << x;
   }
-  // hlUpperLeft: the highlight at the left end, the colour at the right end.
-  EXPECT_EQ(surface.At(0, 20), ColorAfter(clYellow, clBlue, 100, 99));
+  // hlUpperLeft: the highlight at the left end (one 16.16 step of 2.55 short of blue), the
+  // colour at the right end.
+  EXPECT_EQ(surface.At(0, 20), RGBColor(2, 2, 252));
   EXPECT_EQ(surface.At(99, 20), clYellow);
 }
 
@@ -88,7 +87,63 @@ TEST(DvSeparatorTest, TurningAtRunTimeExchangesWidthAndHeight) {
   RenderInto(*form, surface);
   EXPECT_EQ(surface.At(10, 209), clGreen);
   EXPECT_EQ(surface.At(11, 209), clGreen);
-  EXPECT_EQ(surface.At(10, 10), ColorAfter(clGreen, clYellow, 200, 199));
+  EXPECT_TRUE(WithinOneStep(surface.At(10, 10), clYellow));
+  EXPECT_NE(surface.At(10, 10), clYellow);
+}
+
+// A 100 × 2 bar (or 2 × 100) in yellow with a blue highlight, drawn alone.
+void RenderBar(PixelSurface& surface, const std::string& settings) {
+  auto form = LoadTestForm("  object Bar: TDvSeparator\n    Left = 0\n    Top = 0\n" + settings +
+                           "    Color = clYellow\n    HighlightColor = clBlue\n  end\n");
+  RenderInto(*form, surface);
+}
+
+TEST(DvSeparatorTest, HighlightLocationsInBothOrientations) {
+  PixelSurface right(110, 10, clFuchsia);
+  RenderBar(right, "    Width = 100\n    Height = 2\n    HighlightLocation = hlLowerRight\n");
+  EXPECT_EQ(right.At(99, 0), clBlue);
+  EXPECT_EQ(right.At(0, 1), RGBColor(252, 252, 2));
+  EXPECT_EQ(right.At(100, 0), Plain(clBtnFace));
+
+  PixelSurface top(10, 110, clFuchsia);
+  RenderBar(top,
+            "    Width = 2\n    Height = 100\n    HighlightLocation = hlUpperLeft\n"
+            "    Orientation = orVertical\n");
+  EXPECT_EQ(top.At(0, 99), clYellow);
+  EXPECT_EQ(top.At(1, 0), RGBColor(2, 2, 252));
+  EXPECT_EQ(top.At(2, 0), Plain(clBtnFace));
+
+  PixelSurface bottom(10, 110, clFuchsia);
+  RenderBar(bottom,
+            "    Width = 2\n    Height = 100\n    HighlightLocation = hlLowerRight\n"
+            "    Orientation = orVertical\n");
+  EXPECT_EQ(bottom.At(1, 99), clBlue);
+  EXPECT_EQ(bottom.At(0, 0), RGBColor(252, 252, 2));
+
+  PixelSurface middle(10, 110, clFuchsia);
+  RenderBar(middle, "    Width = 2\n    Height = 100\n    Orientation = orVertical\n");
+  EXPECT_EQ(middle.At(0, 50), clBlue);
+  EXPECT_EQ(middle.At(1, 99), clYellow);
+  EXPECT_EQ(middle.At(0, 0), RGBColor(250, 250, 5));  // 51 lines of 5 steps each
+}
+
+TEST(DvSeparatorTest, FewScreenColoursGiveASolidBarInColourB) {
+  ScreenColorsOverride fewColours(false);
+  // hlUpperLeft: colour B is the bar's colour; hlCenter and hlLowerRight: the highlight.
+  const std::pair<const char*, TColor> cases[] = {
+      {"hlUpperLeft", clYellow}, {"hlCenter", clBlue}, {"hlLowerRight", clBlue}};
+  for (const auto& [location, color] : cases) {
+    for (const char* orientation : {"orHorizontal", "orVertical"}) {
+      PixelSurface surface(110, 110, clFuchsia);
+      const bool vertical = std::string(orientation) == "orVertical";
+      RenderBar(surface, std::string(vertical ? "    Width = 2\n    Height = 100\n"
+                                              : "    Width = 100\n    Height = 2\n") +
+                             "    HighlightLocation = " + location +
+                             "\n    Orientation = " + orientation + "\n");
+      EXPECT_EQ(surface.Count(vertical ? TRect{0, 0, 2, 100} : TRect{0, 0, 100, 2}, color), 200)
+          << location << " " << orientation;
+    }
+  }
 }
 
 TEST(DvSeparatorTest, ZeroSizedSeparatorGrowsWhenItPaints) {

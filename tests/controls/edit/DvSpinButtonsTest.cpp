@@ -24,6 +24,8 @@ TEST_F(DvSpinButtonsTest, ButtonsSitInsideTheEditRightOfTheText) {
   EXPECT_EQ(pair.UpRightButton().Style(), cbsUp);
   EXPECT_EQ(pair.DownLeftButton().Style(), cbsDown);
   EXPECT_TRUE(pair.Flat());
+  // A pair of its own has the button face; in the edit it takes the edit's colour.
+  EXPECT_EQ(TDvSpinButtons(nullptr).Color(), clBtnFace);
   const LRESULT margins = SendMessageA(Window(), EM_GETMARGINS, 0, 0);
   EXPECT_EQ(LOWORD(margins), 0);
   EXPECT_EQ(HIWORD(margins), 17 + 2);
@@ -111,6 +113,7 @@ TEST_F(DvSpinButtonsTest, RefusedFocusCancelsThePress) {
 
 TEST_F(DvSpinButtonsTest, FlatButtonsTakeTheFlatColourWhileTheEditIsHot) {
   EXPECT_EQ(spin->Buttons().Color(), clWindow);
+  EXPECT_EQ(Up().Color(), clWindow);
   spin->SetFocus();
   EXPECT_EQ(spin->Buttons().Color(), clBtnFace);
   EXPECT_EQ(Up().Color(), clBtnFace);

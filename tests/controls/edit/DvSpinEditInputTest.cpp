@@ -3,8 +3,10 @@
 // wheel step.
 #include "tests/controls/edit/SpinEditFixture.h"
 
-#include "framework/win/Application.h"
 #include <cstring>
+
+#include "controls/edit/SystemVersion.h"
+#include "framework/win/Application.h"
 
 namespace {
 
@@ -58,6 +60,30 @@ TEST_F(DvSpinEditInputTest, EnterBeepsUnlessItMovesTheFocusOn) {
   EXPECT_EQ(spin->Text(), "180");
   EXPECT_FALSE(spin->Focused());
   EXPECT_TRUE(other->Focused());
+}
+
+// Version 4.0 (Windows 95, NT 4) drops Enter in a right-aligned box silently; 4.10 (98) and
+// 4.90 (Me) report the same major version and still beep.
+TEST_F(DvSpinEditInputTest, EnterIsDroppedSilentlyOnVersionFourZeroOnly) {
+  FocusAt(3);
+  {
+    const SystemVersionOverride windows95(0x00000004);
+    Type("\r");
+    EXPECT_EQ(beeps, 0);
+    spin->SetAlignment(taLeftJustify);
+    FocusAt(3);
+    Type("\r");
+    EXPECT_EQ(beeps, 1);
+    spin->SetAlignment(taRightJustify);
+  }
+  FocusAt(3);
+  for (const DWORD version : {0x00000A04u, 0x00005A04u, 0x00000105u}) {
+    const SystemVersionOverride later(version);
+    const int before = beeps;
+    Type("\r");
+    EXPECT_EQ(beeps, before + 1) << std::hex << version;
+  }
+  EXPECT_EQ(spin->Text(), "180");
 }
 
 TEST_F(DvSpinEditInputTest, PastedLettersReadAsTheMinimumUntilTheBoxIsLeft) {

@@ -342,6 +342,36 @@ TEST(DvImageSquare, LeavingWithTheButtonDownDropsThePressedLook) {
   EXPECT_EQ(WindowPixel(window, 28, 28), Plain(clWindow));
 }
 
+TEST(DvImageSquare, ASquareDraggedAwayDoesNotStayPressedAndIsNotClicked) {
+  ImageTestFormPtr form = ShowImageTestForm(
+      Square("Drag", 10, 10, 36,
+             "    BorderStyle = bsNone\n    DragMode = dmAutomatic\n    HiColor = clHighlight\n"
+             "    ShowClick = True\n    ImageIndex = -1\n"));
+  auto& drag = form->Component<TDvImageSquare>("Drag");
+  std::vector<std::string> events;
+  drag.OnStartDrag = [&](TObject*, TDragObject*&) { events.push_back("start"); };
+  drag.OnEndDrag = [&](TObject*, TObject* target, int, int) {
+    events.push_back(target == nullptr ? "end nowhere" : "end somewhere");
+  };
+  drag.OnClick = [&](TObject*) { events.push_back("click"); };
+  HWND window = form->Handle();
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(28, 28));
+  EXPECT_TRUE(drag.Pressed());
+  EXPECT_TRUE(drag.Dragging()) << "pending until the mouse moves";
+  EXPECT_TRUE(events.empty());
+  EXPECT_EQ(WindowPixel(window, 28, 10), Plain(cl3DDkShadow));
+
+  SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 28));
+  EXPECT_EQ(events, (std::vector<std::string>{"start"}));
+  EXPECT_FALSE(drag.Pressed()) << "the press ended when the drag began";
+  EXPECT_EQ(WindowPixel(window, 28, 10), Plain(clHighlight)) << "the released border";
+
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(28, 28));
+  EXPECT_FALSE(drag.Dragging());
+  EXPECT_EQ(events, (std::vector<std::string>{"start", "end nowhere"}));
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST(DvImageSquare, ColourAndPublishedDefaults) {
   ImageTestFormPtr form = ShowImageTestForm(
       std::string(kStateImage) + "  object Plain: TDvImageSquare\n  end\n" + StateImageList());

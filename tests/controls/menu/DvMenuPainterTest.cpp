@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "controls/menu/paint/MenuFontSmoothing.h"
 #include "framework/win/Canvas.h"
 #include "framework/win/MenuItem.h"
 #include "framework/win/SystemMenuFont.h"
@@ -22,26 +23,6 @@ constexpr int kWidth = 150;
 constexpr int kReserve = 15;               // the arrow reserve on Windows 6.1
 constexpr int kRight = kWidth - kReserve;  // what the painter fills
 constexpr int kTextLeft = 24 + 5;
-
-// Bounds of the pixels of one colour in a rectangle.
-struct Ink {
-  int left = 1 << 20;
-  int right = -1;
-  int count = 0;
-};
-
-// matching false: the pixels of any other colour.
-Ink InkIn(const DibSurface& surface, const TRect& rect, TColor color, bool matching = true) {
-  Ink ink;
-  for (int y = rect.Top; y < rect.Bottom; ++y)
-    for (int x = rect.Left; x < rect.Right; ++x)
-      if ((surface.At(x, y) == color) == matching) {
-        ink.left = std::min(ink.left, x);
-        ink.right = std::max(ink.right, x);
-        ++ink.count;
-      }
-  return ink;
-}
 
 class TrayMenuPaintTest : public StyledMenuTest {
  protected:
@@ -142,6 +123,22 @@ TEST_F(TrayMenuPaintTest, TheSeparatorIsAOnePixelLineInsetTwoPixels) {
   EXPECT_EQ(surface->Count(0, 0, kWidth, 1, kSeparatorLine), 0);
   EXPECT_EQ(surface->Count(0, 2, kWidth, 3, kSeparatorLine), 0);
   EXPECT_EQ(surface->At(0, 1), clWhite);
+}
+
+TEST(MenuFontSmoothingTest, ABoldFontIsDrawnNoSmootherThanItsRegularFace) {
+  TFont font;
+  AssignSystemMenuFont(font);
+  LOGFONTA regular = font.LogFont();
+  regular.lfWeight = FW_NORMAL;
+  MatchRegularSmoothing(font);
+  EXPECT_EQ(font.Quality(), fqDefault) << "a regular font is left alone";
+  font.SetStyle(font.Style() | (1u << fsBold));
+  MatchRegularSmoothing(font);
+  if (!DrawsSmoothed(regular))
+    EXPECT_FALSE(DrawsSmoothed(font.LogFont())) << "bi-level like its regular face";
+  else
+    EXPECT_EQ(font.Quality(), fqDefault) << "a smoothed regular face leaves bold as it is";
+  EXPECT_EQ(font.LogFont().lfWeight, FW_BOLD);
 }
 
 }  // namespace

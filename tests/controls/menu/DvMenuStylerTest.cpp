@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "controls/menu/DvMenuStyler.h"
-#include "controls/menu/DvMenuStylers.h"
+#include "controls/menu/styler/DvMenuStyler.h"
+#include "controls/menu/styler/DvMenuStylers.h"
 #include "framework/core/FormReader.h"
 #include "framework/core/SysUtils.h"
 #include "tests/controls/menu/MenuTestFixture.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "controls/menu/DvMenuPainter.h"
-#include "controls/menu/DvMenuStyler.h"
+#include "controls/menu/paint/DvMenuPainter.h"
+#include "controls/menu/styler/DvMenuStyler.h"
 #include "framework/core/FormReader.h"
 #include "framework/win/Canvas.h"
 #include "framework/win/GdiObjects.h"

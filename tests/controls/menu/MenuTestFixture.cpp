@@ -2,6 +2,8 @@
 
 #include "controls/menu/MenuControls.h"
 #include "framework/core/FormReader.h"
+#include <algorithm>
+
 #include "framework/win/Bitmap.h"
 
 const char kTrayMenuForm[] =
@@ -66,4 +68,18 @@ TDvMenuFantasyStyler& StyledMenuTest::Styler() const {
 
 TMenuItem& StyledMenuTest::Item(const char* name) const {
   return dynamic_cast<TMenuItem&>(*form->FindComponent(name));
+}
+
+Ink InkIn(const DibSurface& surface, const TRect& rect, TColor color, bool matching) {
+  Ink ink;
+  for (int y = rect.Top; y < rect.Bottom; ++y)
+    for (int x = rect.Left; x < rect.Right; ++x)
+      if ((surface.At(x, y) == color) == matching) {
+        ink.left = std::min(ink.left, x);
+        ink.top = std::min(ink.top, y);
+        ink.right = std::max(ink.right, x);
+        ink.bottom = std::max(ink.bottom, y);
+        ++ink.count;
+      }
+  return ink;
 }

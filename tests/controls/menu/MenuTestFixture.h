@@ -7,8 +7,9 @@
 #include <memory>
 
 #include "controls/menu/DvMenus.h"
-#include "controls/menu/DvMenuStylers.h"
+#include "controls/menu/styler/DvMenuStylers.h"
 #include "framework/win/ImageList.h"
+#include "tests/framework/win/GraphicsTestSupport.h"
 #include "tests/framework/win/TestForm.h"
 
 inline constexpr TColor kStateColors[4] = {0x0000C0, 0x00C000, 0xC00000, 0x00C0C0};
@@ -29,3 +30,14 @@ class StyledMenuTest : public testing::Test {
   std::unique_ptr<TTestRootForm> form;
   TImageList* images = nullptr;
 };
+
+// The bounds and number of the pixels of one colour in a rectangle (with matching false: of every
+// other colour).
+struct Ink {
+  int left = 1 << 20;
+  int top = 1 << 20;
+  int right = -1;
+  int bottom = -1;
+  int count = 0;
+};
+Ink InkIn(const DibSurface& surface, const TRect& rect, TColor color, bool matching = true);

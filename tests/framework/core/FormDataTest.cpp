@@ -154,6 +154,11 @@ TEST_F(FormDataTest, MalformedFormDataFailsWithTheLine) {
       LoadError(
           "object F: TTestForm\n object W: TTestWidget\n end\n object W: TTestWidget\n end\nend"),
       "Line 4: A component named W already exists");
+  // A name that is no identifier could not be written back as an object's name.
+  EXPECT_EQ(LoadError("object F: TTestForm\n object W: TTestWidget\n  Name = 'V{x'\n end\nend"),
+            "Line 3: Error reading W.Name: 'V{x' is not a valid component name");
+  EXPECT_EQ(LoadError("object F: TTestForm\n Name = '9Lives'\nend"),
+            "Line 2: Error reading F.Name: '9Lives' is not a valid component name");
   EXPECT_EQ(LoadError("object F: TTestWidget\nend"),
             "Line 1: Form data of a TTestWidget cannot be read into a TTestForm");
   EXPECT_EQ(LoadError("object F: TTestForm\nend\nobject"), "Line 3: Text after the final 'end'");

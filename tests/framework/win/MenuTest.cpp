@@ -7,6 +7,7 @@
 
 #include "framework/core/FormReader.h"
 #include "framework/core/SysUtils.h"
+#include "framework/win/Forms.h"
 #include "framework/win/ImageList.h"
 #include "framework/win/Menus.h"
 #include "tests/framework/win/MenuTestSupport.h"
@@ -332,6 +333,48 @@ TEST_F(MenuTest, MainMenusSitOnTheirWindow) {
   }
   EXPECT_EQ(GetMenu(window), nullptr) << "taken off before it was destroyed";
   DestroyWindow(window);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MenuBiDiModeTest, AMenuReadsInTheOrderOfItsFormUnlessItHasItsOwn) {
+  RegisterMenuClasses();
+  TForm form(nullptr);
+  form.SetName("MenuForm");
+  auto& menu = TComponent::Create<TPopupMenu>(form);
+  menu.SetName("FormMenu");
+  auto& item = TComponent::Create<TMenuItem>(form);
+  item.SetCaption("&Show..");
+  menu.Items().Add(item);
+  EXPECT_FALSE(menu.IsRightToLeft());
+  EXPECT_EQ(ReadMenuEntry(menu.Handle(), 0).type & MFT_RIGHTORDER, 0u);
+
+  form.SetBiDiMode(bdRightToLeftReadingOnly);
+  EXPECT_TRUE(menu.ParentBiDiMode());
+  EXPECT_EQ(menu.BiDiMode(), bdRightToLeftReadingOnly);
+  EXPECT_TRUE(menu.IsRightToLeft());
+  EXPECT_NE(ReadMenuEntry(menu.Handle(), 0).type & MFT_RIGHTORDER, 0u) << "rebuilt with the form";
+  // Owner-drawn entries read right to left by their own drawing.
+  menu.SetOwnerDraw(true);
+  EXPECT_EQ(ReadMenuEntry(menu.Handle(), 0).type & MFT_RIGHTORDER, 0u);
+  menu.SetOwnerDraw(false);
+
+  menu.SetBiDiMode(bdLeftToRight);
+  EXPECT_FALSE(menu.ParentBiDiMode());
+  EXPECT_FALSE(menu.IsRightToLeft());
+  EXPECT_EQ(ReadMenuEntry(menu.Handle(), 0).type & MFT_RIGHTORDER, 0u);
+  TPropInfo const* parentProp = TPopupMenu::StaticClassInfo().FindProperty("ParentBiDiMode");
+  TPropInfo const* modeProp = TPopupMenu::StaticClassInfo().FindProperty("BiDiMode");
+  EXPECT_TRUE(parentProp->IsStored(menu));
+  EXPECT_FALSE(modeProp->IsStored(menu)) << "its own mode is the default";
+  menu.SetBiDiMode(bdRightToLeft);
+  EXPECT_EQ(modeProp->GetAsText(menu), "bdRightToLeft");
+  EXPECT_TRUE(modeProp->IsStored(menu));
+  menu.SetParentBiDiMode(true);
+  EXPECT_FALSE(modeProp->IsStored(menu));
+  EXPECT_EQ(menu.BiDiMode(), bdRightToLeftReadingOnly);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 #include "framework/core/SysUtils.h"
 
@@ -30,13 +31,38 @@ bool Below(const std::string& path, const std::string& prefix, std::string& rest
   return true;
 }
 
+std::string Utf8(const wchar_t* text, size_t length) {
+  if (length == 0) return std::string();
+  const int size =
+      WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), utf8.data(), size, nullptr,
+                      nullptr);
+  return utf8;
+}
+
+std::string Utf8(LPCWSTR text) {
+  return text == nullptr ? std::string() : Utf8(text, std::wcslen(text));
+}
+
+TRegistryCall NewRecord(TRegistryOp op, std::string key, std::string name) {
+  TRegistryCall record{};
+  record.op = op;
+  record.key = std::move(key);
+  record.name = std::move(name);
+  return record;
+}
+
+constexpr REGSAM kWriteRights =
+    KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK | DELETE | WRITE_DAC | WRITE_OWNER;
+
 }  // namespace
 
 TRegistryRecorder::TRegistryRecorder()
     : next_(RegistryApi()),
       previous_(ActiveRecorder()),
       scope_(TRegistryApi{&CreateKeyEx, &OpenKeyEx, &QueryValueEx, &SetValueEx, &DeleteValue,
-                          &CloseKey}) {
+                          &CloseKey, &QueryValueExW, &SetValueExW}) {
   ActiveRecorder() = this;
 }
 
@@ -66,6 +92,17 @@ void TRegistryRecorder::Fail(TRegistryOp op, const std::string& name, LSTATUS st
 void TRegistryRecorder::Redirect(HKEY root, const std::string& path, HKEY toRoot,
                                  const std::string& toPath) {
   redirects_.push_back({Join(RootName(root), path), toRoot, toPath});
+}
+
+void TRegistryRecorder::DenyWriteAccess(HKEY root) {
+  deniedRoots_.push_back(RootName(root));
+}
+
+bool TRegistryRecorder::Denied(const std::string& path, REGSAM access) const {
+  if ((access & kWriteRights) == 0) return false;
+  std::string rest;
+  return std::any_of(deniedRoots_.begin(), deniedRoots_.end(),
+                     [&](const std::string& root) { return Below(path, root, rest); });
 }
 
 const TRegistryRecorder::THandle* TRegistryRecorder::FindHandle(HKEY key) const {
@@ -98,10 +135,13 @@ LSTATUS TRegistryRecorder::OpenOrCreate(TRegistryOp op, HKEY base, LPCSTR subKey
                                         const std::function<LSTATUS(HKEY, const char*)>& call,
                                         PHKEY result) {
   const std::string name = subKey != nullptr ? subKey : "";
-  TRegistryCall record{op, KeyPath(base), name, access, REG_NONE, {}, ERROR_SUCCESS};
+  TRegistryCall record = NewRecord(op, KeyPath(base), name);
+  record.access = access;
   const std::string wanted = Join(record.key, name);
 
-  if (!Failing(op, name, record.status)) {
+  if (Denied(wanted, access)) {
+    record.status = ERROR_ACCESS_DENIED;
+  } else if (!Failing(op, name, record.status)) {
     HKEY realBase = base;
     std::string realSubKey = name;
     const THandle* baseHandle = FindHandle(base);
@@ -148,54 +188,71 @@ LSTATUS WINAPI TRegistryRecorder::OpenKeyEx(HKEY base, LPCSTR subKey, DWORD opti
       result);
 }
 
+LSTATUS TRegistryRecorder::ValueCall(TRegistryCall record, const std::function<LSTATUS()>& call) {
+  const bool writing = record.op == TRegistryOp::SetValue || record.op == TRegistryOp::DeleteValue;
+  if (writing && Denied(record.key, KEY_SET_VALUE))
+    record.status = ERROR_ACCESS_DENIED;
+  else if (!Failing(record.op, record.name, record.status))
+    record.status = call();
+  calls_.push_back(std::move(record));
+  return calls_.back().status;
+}
+
 LSTATUS WINAPI TRegistryRecorder::QueryValueEx(HKEY key, LPCSTR name, LPDWORD reserved,
                                                LPDWORD type, LPBYTE data, LPDWORD size) {
   TRegistryRecorder& recorder = Active();
-  TRegistryCall record{TRegistryOp::QueryValue,
-                       recorder.KeyPath(key),
-                       name != nullptr ? name : "",
-                       0,
-                       REG_NONE,
-                       {},
-                       ERROR_SUCCESS};
-  if (!recorder.Failing(record.op, record.name, record.status))
-    record.status = recorder.next_.QueryValueEx(key, name, reserved, type, data, size);
-  recorder.calls_.push_back(std::move(record));
-  return recorder.calls_.back().status;
+  TRegistryCall record =
+      NewRecord(TRegistryOp::QueryValue, recorder.KeyPath(key), name != nullptr ? name : "");
+  return recorder.ValueCall(std::move(record), [&] {
+    return recorder.next_.QueryValueEx(key, name, reserved, type, data, size);
+  });
+}
+
+LSTATUS WINAPI TRegistryRecorder::QueryValueExW(HKEY key, LPCWSTR name, LPDWORD reserved,
+                                                LPDWORD type, LPBYTE data, LPDWORD size) {
+  TRegistryRecorder& recorder = Active();
+  TRegistryCall record = NewRecord(TRegistryOp::QueryValue, recorder.KeyPath(key), Utf8(name));
+  record.wide = true;
+  return recorder.ValueCall(std::move(record), [&] {
+    return recorder.next_.QueryValueExW(key, name, reserved, type, data, size);
+  });
 }
 
 LSTATUS WINAPI TRegistryRecorder::SetValueEx(HKEY key, LPCSTR name, DWORD reserved, DWORD type,
                                              const BYTE* data, DWORD size) {
   TRegistryRecorder& recorder = Active();
-  TRegistryCall record{
-      TRegistryOp::SetValue, recorder.KeyPath(key), name != nullptr ? name : "", 0, type, {},
-      ERROR_SUCCESS};
+  TRegistryCall record =
+      NewRecord(TRegistryOp::SetValue, recorder.KeyPath(key), name != nullptr ? name : "");
+  record.type = type;
   if (data != nullptr) record.data.assign(data, data + size);
-  if (!recorder.Failing(record.op, record.name, record.status))
-    record.status = recorder.next_.SetValueEx(key, name, reserved, type, data, size);
-  recorder.calls_.push_back(std::move(record));
-  return recorder.calls_.back().status;
+  return recorder.ValueCall(std::move(record), [&] {
+    return recorder.next_.SetValueEx(key, name, reserved, type, data, size);
+  });
+}
+
+LSTATUS WINAPI TRegistryRecorder::SetValueExW(HKEY key, LPCWSTR name, DWORD reserved, DWORD type,
+                                              const BYTE* data, DWORD size) {
+  TRegistryRecorder& recorder = Active();
+  TRegistryCall record = NewRecord(TRegistryOp::SetValue, recorder.KeyPath(key), Utf8(name));
+  record.type = type;
+  record.wide = true;
+  if (data != nullptr) record.data.assign(data, data + size);
+  return recorder.ValueCall(std::move(record), [&] {
+    return recorder.next_.SetValueExW(key, name, reserved, type, data, size);
+  });
 }
 
 LSTATUS WINAPI TRegistryRecorder::DeleteValue(HKEY key, LPCSTR name) {
   TRegistryRecorder& recorder = Active();
-  TRegistryCall record{TRegistryOp::DeleteValue,
-                       recorder.KeyPath(key),
-                       name != nullptr ? name : "",
-                       0,
-                       REG_NONE,
-                       {},
-                       ERROR_SUCCESS};
-  if (!recorder.Failing(record.op, record.name, record.status))
-    record.status = recorder.next_.DeleteValue(key, name);
-  recorder.calls_.push_back(std::move(record));
-  return recorder.calls_.back().status;
+  TRegistryCall record =
+      NewRecord(TRegistryOp::DeleteValue, recorder.KeyPath(key), name != nullptr ? name : "");
+  return recorder.ValueCall(std::move(record),
+                            [&] { return recorder.next_.DeleteValue(key, name); });
 }
 
 LSTATUS WINAPI TRegistryRecorder::CloseKey(HKEY key) {
   TRegistryRecorder& recorder = Active();
-  TRegistryCall record{TRegistryOp::CloseKey, recorder.KeyPath(key), "", 0, REG_NONE, {},
-                       ERROR_SUCCESS};
+  TRegistryCall record = NewRecord(TRegistryOp::CloseKey, recorder.KeyPath(key), "");
   if (!recorder.Failing(record.op, record.name, record.status)) {
     record.status = recorder.next_.CloseKey(key);
     auto& handles = recorder.handles_;
@@ -221,10 +278,19 @@ std::vector<std::string> TRegistryRecorder::Writes() const {
       std::memcpy(&number, call.data.data(), sizeof number);
       writes.push_back(value + " = REG_DWORD " + std::to_string(number));
     } else if (call.type == REG_SZ || call.type == REG_EXPAND_SZ) {
-      const std::string text(call.data.begin(),
-                             std::find(call.data.begin(), call.data.end(), BYTE{0}));
-      writes.push_back(value + (call.type == REG_SZ ? " = REG_SZ \"" : " = REG_EXPAND_SZ \"") +
-                       text + '"');
+      std::string text;
+      if (call.wide) {
+        std::wstring wide(call.data.size() / sizeof(wchar_t), L'\0');
+        std::memcpy(wide.data(), call.data.data(), wide.size() * sizeof(wchar_t));
+        wide.resize(std::min(wide.size(), wide.find(L'\0')));
+        text = "L\"" + Utf8(wide.data(), wide.size()) + '"';
+      } else {
+        text =
+            '"' +
+            std::string(call.data.begin(), std::find(call.data.begin(), call.data.end(), BYTE{0})) +
+            '"';
+      }
+      writes.push_back(value + (call.type == REG_SZ ? " = REG_SZ " : " = REG_EXPAND_SZ ") + text);
     } else {
       writes.push_back(value + " = type " + std::to_string(call.type) + ", " +
                        std::to_string(call.data.size()) + " bytes");

@@ -22,6 +22,7 @@ struct TRegistryCall {
   DWORD type = REG_NONE;   // SetValue
   std::vector<BYTE> data;  // SetValue: the bytes passed
   LSTATUS status = ERROR_SUCCESS;
+  bool wide = false;  // QueryValue / SetValue through the wide entry point
 };
 
 class TRegistryRecorder {
@@ -35,6 +36,7 @@ class TRegistryRecorder {
   // The successful SetValue and DeleteValue calls in order, one line each:
   //   HKEY_LOCAL_MACHINE\Software\X\Enable = REG_DWORD 1
   //   HKEY_LOCAL_MACHINE\Software\X\Name = REG_SZ "text"
+  //   HKEY_LOCAL_MACHINE\Software\X\Path = REG_SZ L"text"     (wide entry point; text in UTF-8)
   //   HKEY_LOCAL_MACHINE\Software\X\Name deleted
   std::vector<std::string> Writes() const;
   // Key handles handed out and not closed yet.
@@ -47,6 +49,10 @@ class TRegistryRecorder {
   void Fail(TRegistryOp op, const std::string& name, LSTATUS status = ERROR_ACCESS_DENIED,
             int skip = 0);
   void ClearFailures() { failures_.clear(); }
+
+  // A standard account's rights under root (Wine grants everything): creating a key, opening one
+  // for more than reading, and writing or deleting values there fail with ERROR_ACCESS_DENIED.
+  void DenyWriteAccess(HKEY root);
 
   // Opening or creating root\path, or a key below it, acts on toRoot\toPath instead. Calls are
   // recorded with the paths the code asked for.
@@ -84,10 +90,18 @@ class TRegistryRecorder {
                                    const BYTE* data, DWORD size);
   static LSTATUS WINAPI DeleteValue(HKEY key, LPCSTR name);
   static LSTATUS WINAPI CloseKey(HKEY key);
+  static LSTATUS WINAPI QueryValueExW(HKEY key, LPCWSTR name, LPDWORD reserved, LPDWORD type,
+                                      LPBYTE data, LPDWORD size);
+  static LSTATUS WINAPI SetValueExW(HKEY key, LPCWSTR name, DWORD reserved, DWORD type,
+                                    const BYTE* data, DWORD size);
 
   const THandle* FindHandle(HKEY key) const;
   std::string KeyPath(HKEY key) const;
   bool Failing(TRegistryOp op, const std::string& name, LSTATUS& status);
+  // Whether a call on the key at path (a full path) needing those rights is refused.
+  bool Denied(const std::string& path, REGSAM access) const;
+  // Records a value call and makes it through the next table unless it is made to fail.
+  LSTATUS ValueCall(TRegistryCall record, const std::function<LSTATUS()>& call);
   // Opens or creates through the next table, applying redirections; records the new handle.
   LSTATUS OpenOrCreate(TRegistryOp op, HKEY base, LPCSTR subKey, REGSAM access,
                        const std::function<LSTATUS(HKEY, const char*)>& call, PHKEY result);
@@ -98,5 +112,6 @@ class TRegistryRecorder {
   std::vector<THandle> handles_;
   std::vector<TFailure> failures_;
   std::vector<TRedirect> redirects_;
+  std::vector<std::string> deniedRoots_;
   TRegistryApiScope scope_;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,13 +33,23 @@ class TRegistryScratch {
     std::vector<BYTE> data;
   };
   TRawValue GetRaw(const std::string& name, const std::string& subKey = std::string()) const;
+  // Through the wide entry points, so that text outside the system code page survives: REG_SZ
+  // text with its terminating zero, and the value's bytes as stored (UTF-16 for text).
+  void SetText(const std::string& name, const std::wstring& text,
+               const std::string& subKey = std::string()) const;
+  TRawValue GetRawWide(const std::string& name, const std::string& subKey = std::string()) const;
   bool KeyExists(const std::string& subKey) const;
 
  private:
   std::string Full(const std::string& subKey) const;
+  // Creates Path()\subKey when missing and runs set on it; throws when either fails.
+  void Store(const std::string& name, const std::string& subKey,
+             const std::function<LSTATUS(HKEY)>& set) const;
 
   HKEY root_;
   std::string path_;
 };
 
 std::vector<BYTE> Bytes(const std::string& text);
+// The UTF-16 bytes of text and of its terminating zero, as REG_SZ stores it.
+std::vector<BYTE> WideBytes(const std::wstring& text);

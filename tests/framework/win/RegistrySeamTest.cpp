@@ -7,20 +7,11 @@
 #include "framework/core/SysUtils.h"
 #include "framework/win/Registry.h"
 #include "framework/win/RegistryApi.h"
+#include "tests/framework/win/RegistryError.h"
 #include "tests/framework/win/RegistryRecorder.h"
 #include "tests/framework/win/RegistryScratch.h"
 
 namespace {
-
-template <typename Body>
-std::string RegistryError(Body body) {
-  try {
-    body();
-  } catch (const ERegistryException& error) {
-    return error.Message();
-  }
-  return std::string();
-}
 
 std::vector<TRegistryOp> Ops(const TRegistryRecorder& recorder) {
   std::vector<TRegistryOp> ops;

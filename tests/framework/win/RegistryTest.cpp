@@ -6,20 +6,10 @@
 
 #include "framework/core/SysUtils.h"
 #include "framework/win/Registry.h"
+#include "tests/framework/win/RegistryError.h"
 #include "tests/framework/win/RegistryScratch.h"
 
 namespace {
-
-// Runs body and returns the ERegistryException message it raised ("" when none).
-template <typename Body>
-std::string RegistryError(Body body) {
-  try {
-    body();
-  } catch (const ERegistryException& error) {
-    return error.Message();
-  }
-  return std::string();
-}
 
 class RegistryTest : public testing::Test {
  protected:

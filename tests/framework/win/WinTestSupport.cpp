@@ -37,6 +37,28 @@ void ClickMouse(bool right) {
   SendInput(2, inputs, sizeof(INPUT));
 }
 
+void PressLeftButton() {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+void ReleaseLeftButton() {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+void TapKey(WORD virtualKey) {
+  INPUT inputs[2]{};
+  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = inputs[1].ki.wVk = virtualKey;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
 COLORREF ClientPixel(HWND window, int x, int y) {
   WindowDC dc(window);
   return GetPixel(dc.Get(), x, y) & 0xFFFFFF;

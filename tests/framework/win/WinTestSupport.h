@@ -12,5 +12,10 @@ void PumpFor(int ms);
 void MoveMouseTo(POINT screen);
 // Presses and releases a mouse button at the current position (real input).
 void ClickMouse(bool right);
+// Presses, or releases, the left mouse button at the current position (real input).
+void PressLeftButton();
+void ReleaseLeftButton();
+// Presses and releases a key (real input, to the window with the focus).
+void TapKey(WORD virtualKey);
 // The colour of a screen pixel of a window's client area (reads the window's DC).
 COLORREF ClientPixel(HWND window, int x, int y);

@@ -13,6 +13,7 @@ namespace {
 struct Decoded {
   std::vector<uint8_t> indices;
   bool corrupt = false;
+  TGIFCorruptKind kind = TGIFCorruptKind::ckNone;
 };
 
 Decoded Decode(const Bytes& stored, uint32_t width, uint32_t height, uint32_t colorBits,
@@ -26,7 +27,8 @@ Decoded Decode(const Bytes& stored, uint32_t width, uint32_t height, uint32_t co
   item.colors.count = 1u << colorBits;
   std::vector<uint8_t> file;
   Decoded result;
-  result.corrupt = BuildFrameDibFile(item, interlaced, tolerate, progress, file);
+  result.kind = BuildFrameDibFile(item, interlaced, tolerate, progress, file);
+  result.corrupt = result.kind != TGIFCorruptKind::ckNone;
   TGIFMemoryBitmap bitmap;
   bitmap.LoadFromDibFile(file.data(), file.size());
   for (uint32_t y = 0; y < height; ++y)
@@ -100,14 +102,17 @@ TEST(LzwDecoder, FrameEndingRightAfterItsLastPixelDecodesFully) {
   EXPECT_FALSE(decoded.corrupt);
 }
 
-TEST(LzwDecoder, DataEndingEarlyFailsOnlyOnceTheReaderPassesItsBuffer) {
+TEST(LzwDecoder, DataEndingEarlyKeepsIndexZeroOrFailsWithoutTolerance) {
+  // One pixel's code and nothing after it; the old 260-byte window no longer lends stale bytes.
   const Bytes stored = StoreBlocks(8, PackCodes(LiteralRun(8, {7})), false);
-  // Ten pixels: the rest comes from the zeroed window and the frame completes.
-  const Decoded small = Decode(stored, 10, 1, 8);
-  EXPECT_EQ(small.indices, (std::vector<uint8_t>{7, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-  // Far more pixels than the 260-byte window can hold codes for.
-  for (bool tolerate : {true, false})
-    EXPECT_EQ(FailureOf([&] { Decode(stored, 5000, 1, 8, false, tolerate); }), "Stream read error");
+  for (const uint32_t width : {10u, 5000u}) {
+    const Decoded decoded = Decode(stored, width, 1, 8);
+    std::vector<uint8_t> expected(width, 0);
+    expected[0] = 7;
+    EXPECT_EQ(decoded.indices, expected);
+    EXPECT_EQ(decoded.kind, TGIFCorruptKind::ckDataExhausted);
+    EXPECT_EQ(FailureOf([&] { Decode(stored, width, 1, 8, false, false); }), "Stream read error");
+  }
 }
 
 TEST(LzwDecoder, FullTableStaysAtTwelveBitsUntilAClear) {
@@ -224,7 +229,7 @@ TEST(LzwDecoder, ReportsProgressAfterEveryCodeAndEndsOnEveryPath) {
 
   reports.clear();
   const Bytes stored = StoreBlocks(8, PackCodes(LiteralRun(8, {7})), false);
-  EXPECT_THROW(Decode(stored, 5000, 1, 8, false, true, progress), EReadError);
+  EXPECT_THROW(Decode(stored, 5000, 1, 8, false, false, progress), EReadError);
   EXPECT_EQ(reports.front(), "0:0:");
   EXPECT_EQ(reports.back(), "2:0:Stream read error");
 }

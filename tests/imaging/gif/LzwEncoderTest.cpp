@@ -20,7 +20,7 @@ std::vector<uint8_t> DecodeBack(const Bytes& stored, uint32_t width, uint32_t he
   item.bitsPerPixel = static_cast<uint8_t>(colorBits);
   item.colors.count = 1u << colorBits;
   std::vector<uint8_t> file;
-  EXPECT_FALSE(BuildFrameDibFile(item, interlaced, false, nullptr, file));
+  EXPECT_EQ(BuildFrameDibFile(item, interlaced, false, nullptr, file), TGIFCorruptKind::ckNone);
   TGIFMemoryBitmap bitmap;
   bitmap.LoadFromDibFile(file.data(), file.size());
   std::vector<uint8_t> indices;

@@ -168,6 +168,22 @@ TEST(GifReader, ZeroDescriptorSizeTakesTheLogicalScreen) {
   EXPECT_EQ(image.Width(), 20u);
 }
 
+TEST(GifReader, FrameOfNoColumnsDecodesToAPictureOfNoPixels) {
+  // Descriptor width 0 on a screen of width 0: one row of nothing.
+  GifBytes file;
+  file.Header("GIF89a", 0, 1, 0x81).Colors(GreyRamp(4));
+  file.Image(0, 0, 0, 1, 0, {2, 2, 0x8C, 0x0A, 0}).Trailer();
+  TGIFImageBase image;
+  LoadBytes(image, file.Get());
+  ASSERT_EQ(image.FrameCount(), 1);
+  EXPECT_EQ(image.Frame(0).Width(), 0u);
+  EXPECT_FALSE(image.Frame(0).corrupt);
+  TGIFFramePixels pixels;
+  image.Frame(0).DecodePixels(pixels);
+  EXPECT_EQ(pixels.Height(), 1u);
+  EXPECT_EQ(pixels.CopyRow(0, {}), 0u);
+}
+
 TEST(GifReader, LocalTableReplacesTheGlobalOne) {
   GifBytes file = ScreenWithTable(4, 1, 8);
   std::vector<TGIFRgb> local = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}};
@@ -273,6 +289,20 @@ TEST(GifReader, ReadDataNeedsTheWholeCountedFile) {
   // A count of 4 GiB from a short source fails without reserving it.
   TMemoryStream huge(Bytes{0xFF, 0xFF, 0xFF, 0xFF, 'G', 'I', 'F'});
   EXPECT_EQ(FailureOf([&] { image.ReadData(huge); }), "Stream read error");
+}
+
+TEST(GifReader, ReadDataResetsTheImageBeforeItsCountIsRead) {
+  CountedImage image;
+  LoadBytes(image, BannerShapedFile());
+  ASSERT_EQ(image.FrameCount(), 1);
+  const int changes = image.changes;
+  // Three bytes cannot hold the count: the old picture is gone all the same, unannounced.
+  TMemoryStream cut(Bytes{5, 0, 0});
+  EXPECT_EQ(FailureOf([&] { image.ReadData(cut); }), "Stream read error");
+  EXPECT_EQ(image.FrameCount(), 0);
+  EXPECT_EQ(image.CurrentIndex(), -1);
+  EXPECT_EQ(image.Width(), 0u);
+  EXPECT_EQ(image.changes, changes);
 }
 
 TEST(GifReader, LoadFromStreamReadsFromThePositionToTheEnd) {

@@ -13,14 +13,6 @@ TImageTestForm::TImageTestForm(TComponent* owner) : TForm(owner) {
   RegisterMethod("ListChange", this, &TImageTestForm::ListChange);
 }
 
-void TImageTestForm::GetChildren(const std::function<void(TComponent*)>& proc,
-                                 TComponent* root) const {
-  TForm::GetChildren(proc, root);
-  // The form writes its components without a parent (image lists) too.
-  for (int i = 0; i < ComponentCount(); ++i)
-    if (!Components(i)->HasParent()) proc(Components(i));
-}
-
 void TImageTestForm::ListChange(TObject* sender) {
   const auto* component = dynamic_cast<TComponent*>(sender);
   log.push_back("Change:" + (component != nullptr ? component->Name() : std::string("?")));

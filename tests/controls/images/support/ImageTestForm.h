@@ -19,7 +19,6 @@ class TImageTestForm : public TForm {
   // "Change:<name>" per change event, in the order raised.
   std::vector<std::string> log;
   void ListChange(TObject* sender);
-  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
 };
 
 // Registers the test form and the image controls (idempotent).

@@ -1,5 +1,6 @@
 #include "GifCorpus.h"
 
+#include "GifCorpusScenes.h"
 #include "GifTestFiles.h"
 #include "GiflibPeer.h"
 #include "imaging/gif/GIFImageBase.h"
@@ -101,7 +102,7 @@ void AddGiflibFiles(std::vector<CorpusFile>& corpus, uint32_t scale) {
   photo.globalColors = GreyRamp(256);
   photo.frames.push_back(
       MakePeerFrame(200 * scale, 150 * scale, PhotoIndices(200 * scale, 150 * scale, 7)));
-  corpus.push_back({"giflib-photo-8bit", PeerEncode(photo)});
+  corpus.push_back({"giflib-photo-8bit", PeerEncode(photo), "photo"});
 
   PeerImage flat;
   flat.width = static_cast<int>(240 * scale);
@@ -109,7 +110,7 @@ void AddGiflibFiles(std::vector<CorpusFile>& corpus, uint32_t scale) {
   flat.globalColors = RandomPalette(16, 5);
   flat.frames.push_back(
       MakePeerFrame(240 * scale, 160 * scale, FlatIndices(240 * scale, 160 * scale, 16)));
-  corpus.push_back({"giflib-flat-4bit", PeerEncode(flat)});
+  corpus.push_back({"giflib-flat-4bit", PeerEncode(flat), "flat"});
 
   PeerImage animated;
   animated.width = static_cast<int>(90 * scale);
@@ -129,6 +130,15 @@ void AddGiflibFiles(std::vector<CorpusFile>& corpus, uint32_t scale) {
     animated.frames.push_back(std::move(frame));
   }
   corpus.push_back({"giflib-animated", PeerEncode(animated)});
+
+  corpus.push_back(
+      {"giflib-photo-dithered", PeerEncode(DitheredPhoto(200 * scale, 150 * scale)), "photo"});
+  corpus.push_back({"giflib-diagram-8bit", PeerEncode(Diagram(200 * scale, 150 * scale)), "flat"});
+  corpus.push_back(
+      {"giflib-text-page-1bit", PeerEncode(TextPage(150 * scale, 200 * scale)), "flat"});
+  corpus.push_back({"giflib-screen-recording",
+                    PeerEncode(ScreenRecording(240 + 100 * scale, 180 + 75 * scale, 10 * scale)),
+                    "screen"});
 }
 
 std::vector<uint8_t> WriteOurs(TGIFImageBase& image) {
@@ -140,14 +150,14 @@ void AddOurFiles(std::vector<CorpusFile>& corpus, uint32_t scale) {
     TGIFImageBase image;
     image.AssignGraphic(*TGIFMemoryBitmap::FromRgb(160 * scale, 120 * scale,
                                                    PhotoColors(160 * scale, 120 * scale, 3)));
-    corpus.push_back({"ours-photo-histogram", WriteOurs(image)});
+    corpus.push_back({"ours-photo-histogram", WriteOurs(image), "photo"});
   }
   {
     TGIFImageBase image;
     image.AssignGraphic(*TGIFMemoryBitmap::FromRgb(120 * scale, 90 * scale,
                                                    PhotoColors(120 * scale, 90 * scale, 4)));
     image.Frame(0).grey = true;
-    corpus.push_back({"ours-photo-grey", WriteOurs(image)});
+    corpus.push_back({"ours-photo-grey", WriteOurs(image), "photo"});
   }
   for (uint32_t bits : {1u, 4u, 8u}) {
     TGIFImageBase image;

@@ -12,6 +12,9 @@
 struct CorpusFile {
   std::string name;
   std::vector<uint8_t> bytes;
+  // What the picture is like: "photo", "flat" (few colours, large areas), "screen" (a recording
+  // of a user interface) or "other" (noise and mixed test content).
+  std::string kind = "other";
 };
 
 // scale multiplies the picture sizes (1 for tests, larger for benchmarks).

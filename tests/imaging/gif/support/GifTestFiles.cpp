@@ -178,3 +178,10 @@ std::vector<uint8_t> FrameIndices(TDvGIFFrame& frame) {
       indices.push_back(static_cast<uint8_t>(bitmap.IndexAt(x, y)));
   return indices;
 }
+
+std::vector<uint8_t> IndexRows(const TGIFFramePixels& pixels) {
+  std::vector<uint8_t> indices;
+  for (uint32_t y = 0; y < pixels.Height(); ++y)
+    indices.insert(indices.end(), pixels.Row(y), pixels.Row(y) + pixels.Width());
+  return indices;
+}

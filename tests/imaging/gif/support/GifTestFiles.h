@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "imaging/gif/GIFFramePixels.h"
 #include "imaging/gif/GIFImageBase.h"
 #include "imaging/gif/GIFMemoryBitmap.h"
 #include "imaging/gif/GIFTypes.h"
@@ -53,6 +54,8 @@ std::vector<TGIFRgb> GreyRamp(uint32_t count);
 const TGIFMemoryBitmap& MemoryBitmap(TDvGIFFrame& frame);
 // Indices row by row from the top.
 std::vector<uint8_t> FrameIndices(TDvGIFFrame& frame);
+// The rows of decoded index rows, one after the other.
+std::vector<uint8_t> IndexRows(const TGIFFramePixels& pixels);
 
 // Deterministic pseudo-random numbers for generated content.
 class TestRandom {

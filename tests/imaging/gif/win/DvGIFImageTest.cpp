@@ -358,4 +358,16 @@ TEST(DvGIFImageTest, DecodingReportsProgressWithoutRedrawRequests) {
   EXPECT_EQ(redraws, 0);
 }
 
+TEST(DvGIFImageTest, AFrameOutsideTheListIsTheListsOwnError) {
+  TDvGIFImage image;
+  TMemoryStream stream(BuildGifFile({FourColourFrame()}));
+  image.LoadFromStream(stream);
+  try {
+    image.Frame(1);
+    ADD_FAILURE() << "frame 1 of 1";
+  } catch (const EListError& error) {
+    EXPECT_EQ(error.Message(), "List index out of bounds (1)");
+  }
+}
+
 }  // namespace

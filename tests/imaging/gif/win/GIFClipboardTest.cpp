@@ -9,6 +9,7 @@
 #include "framework/win/Bitmap.h"
 #include "framework/win/GlobalMemory.h"
 #include "imaging/gif/DvGIFImage.h"
+#include "imaging/gif/GIFClipboardCalls.h"
 #include "imaging/gif/GIFFrameGraphic.h"
 #include "imaging/gif/GIFRegistration.h"
 #include "tests/imaging/gif/win/GifWinTestSupport.h"
@@ -159,6 +160,72 @@ TEST(GIFClipboardTest, CutShortGIFDataFailsWithTheReadError) {
     EXPECT_EQ(error.Message(), "Stream read error");
   }
   EXPECT_EQ(loaded.FrameCount(), 0);
+}
+
+// Puts raw bytes on the clipboard as "GIF Image" data.
+void PutRawGIFData(const std::vector<uint8_t>& bytes) {
+  ClipboardScope clipboard;
+  ASSERT_TRUE(clipboard.IsOpen());
+  GlobalMemory block = GlobalMemory::Allocate(bytes.size());
+  {
+    const GlobalLockGuard lock(block.Get());
+    std::memcpy(lock.Data(), bytes.data(), bytes.size());
+  }
+  ASSERT_NE(SetClipboardData(GIFClipboardFormat(), block.Get()), nullptr);
+  block.Release();
+}
+
+TEST(GIFClipboardTest, DataTooShortForItsCountStillResetsTheImage) {
+  TDvGIFImage image;
+  TMemoryStream stream(BuildGifFile({FourColourFrame()}));
+  image.LoadFromStream(stream);
+  ASSERT_EQ(image.FrameCount(), 1);
+  PutRawGIFData({7, 0, 0});
+  ClipboardReader clipboard;
+  ASSERT_TRUE(clipboard.IsOpen());
+  try {
+    image.LoadFromClipboardFormat(GIFClipboardFormat(), GetClipboardData(GIFClipboardFormat()),
+                                  nullptr);
+    ADD_FAILURE() << "three bytes accepted";
+  } catch (const EReadError& error) {
+    EXPECT_EQ(error.Message(), "Stream read error");
+  }
+  EXPECT_EQ(image.FrameCount(), 0);
+  EXPECT_EQ(image.CurrentIndex(), -1);
+  EXPECT_TRUE(image.Empty());
+}
+
+// Hands out a block of no bytes, which the system keeps as discarded: it cannot be locked.
+HGLOBAL recordedBlock = nullptr;
+HGLOBAL WINAPI UnlockableBlock(UINT flags, SIZE_T) {
+  recordedBlock = GlobalAlloc(flags, 0);
+  return recordedBlock;
+}
+
+TEST(GIFClipboardTest, ABlockThatCannotBeLockedFailsWithOutOfMemoryAndIsFreed) {
+  TDvGIFImage image;
+  TMemoryStream stream(BuildGifFile({FourColourFrame()}));
+  image.LoadFromStream(stream);
+  ClipboardScope clipboard;
+  ASSERT_TRUE(clipboard.IsOpen());
+  TClipboardFormat format = 0;
+  TClipboardHandle data = nullptr;
+  TPaletteHandle palette = nullptr;
+  {
+    const TGIFClipboardCallsScope calls(TGIFClipboardCalls{&UnlockableBlock});
+    try {
+      image.SaveToClipboardFormat(format, data, palette);
+      ADD_FAILURE() << "the failed lock was swallowed";
+    } catch (const EOutOfMemory& error) {
+      EXPECT_EQ(error.Message(), "Out of memory");
+    }
+  }
+  ASSERT_NE(recordedBlock, nullptr);
+  EXPECT_EQ(GlobalFlags(recordedBlock), static_cast<UINT>(GMEM_INVALID_HANDLE));
+  // The bitmap handed out before the failure is released, not left to the caller.
+  EXPECT_EQ(data, nullptr);
+  EXPECT_EQ(palette, nullptr);
+  EXPECT_FALSE(IsClipboardFormatAvailable(GIFClipboardFormat()));
 }
 
 }  // namespace
