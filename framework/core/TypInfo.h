@@ -411,7 +411,15 @@ class TPropertyBuilder {
     return *this;
   }
 
-  TClassInfo::PropList Take() { return std::move(props_); }
+  // Properties built for a base class of C (one copy of their code serves every class that
+  // publishes them), in order after those declared so far.
+  TPropertyBuilder& Append(TClassInfo::PropList props) {
+    for (auto& prop : props)
+      props_.push_back(std::move(prop));
+    return *this;
+  }
+
+  TClassInfo::PropList Take() { return std::exchange(props_, {}); }
 
  private:
   template <class V, class G>
