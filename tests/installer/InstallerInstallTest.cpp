@@ -55,7 +55,7 @@ TEST_F(InstallerTest, TheInstalledProgramStartsAndShowsItsWindow) {
   InstallSilently(CurrentInstaller());
   WriteNumber(HKEY_LOCAL_MACHINE, kSettingsKey, L"FirstRun", 0);
 
-  TProgramProcess program(Narrow(InstalledProgram()));
+  TProgramProcess program(InstalledProgram());
   const HWND window = program.WaitForWindow("TMainFrm", L"Dorv Internet Auto-Dialer v0.1", 30000);
   ASSERT_NE(window, nullptr) << "no window from the installed program";
   EXPECT_TRUE(program.CloseAndWait(window));

@@ -46,7 +46,7 @@ TEST_F(InstallerTest, UninstallLeavesTheRunEntryOfAnotherCopyAlone) {
 TEST_F(InstallerTest, UninstallClosesTheRunningProgramSoThatItSavesItsSettings) {
   InstallSilently(CurrentInstaller());
   WriteNumber(HKEY_LOCAL_MACHINE, kSettingsKey, L"FirstRun", 0);
-  TProgramProcess program(Narrow(InstalledProgram()));
+  TProgramProcess program(InstalledProgram());
   ASSERT_NE(program.WaitForWindow("TMainFrm", L"Dorv Internet Auto-Dialer v0.1", 30000), nullptr);
   ASSERT_FALSE(ReadNumber(HKEY_LOCAL_MACHINE, kSettingsKey, L"Enable"));
 

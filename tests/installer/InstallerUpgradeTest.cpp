@@ -28,7 +28,7 @@ TEST_F(InstallerTest, InstallingOverARunningOlderCopyClosesItAndKeepsItsSettings
   WriteNumber(HKEY_LOCAL_MACHINE, kSettingsKey, L"FirstRun", 0);
   WriteNumber(HKEY_LOCAL_MACHINE, kSettingsKey, L"UpdateInterval", 60);
 
-  TProgramProcess olderProgram(Narrow(InstalledProgram()));
+  TProgramProcess olderProgram(InstalledProgram());
   const HWND window =
       olderProgram.WaitForWindow("TMainFrm", CaptionOf(older->version).c_str(), 30000);
   ASSERT_NE(window, nullptr) << "the older copy showed no window";
@@ -51,7 +51,7 @@ TEST_F(InstallerTest, InstallingOverARunningOlderCopyClosesItAndKeepsItsSettings
   EXPECT_TRUE(FileBytes(InstalledProgram()) == FileBytes(BuiltProgram()))
       << "the older program was not replaced";
 
-  TProgramProcess program(Narrow(InstalledProgram()));
+  TProgramProcess program(InstalledProgram());
   const HWND newWindow =
       program.WaitForWindow("TMainFrm", L"Dorv Internet Auto-Dialer v0.1", 30000);
   ASSERT_NE(newWindow, nullptr);

@@ -7,8 +7,11 @@
 
 namespace {
 
-// The uninstaller's caption: the product, its version, "Uninstall".
-bool IsUninstallerCaption(const std::wstring& caption) {
+// The uninstaller's caption: the product, its version, "Uninstall" (and the page's empty
+// subcaption, a space, on its own window).
+bool IsUninstallerCaption(std::wstring caption) {
+  while (!caption.empty() && caption.back() == L' ')
+    caption.pop_back();
   const std::wstring product = L"Dorv Internet Auto-Dialer ";
   const std::wstring suffix = L" Uninstall";
   return caption.size() > product.size() + suffix.size() &&
