@@ -119,8 +119,10 @@ if [[ ${DV_RUN_MENU:-0} == 1 ]]; then
   menuPicture=$(dv_sibling_picture_path "$firstPicture" menu)
   centre=$(tray_icon_centre "$windowPicture") || dv_die "no tray icon in $windowPicture"
   before=$(count_windows)
-  # A right click as a user makes it: the menu opens when the button is released.
-  xdotool mousemove ${centre} click 3 || dv_die "could not click on display $DISPLAY"
+  # A right click as a user makes it: the menu opens when the button is released. Then the
+  # pointer goes to the desktop's top left corner, off the icon, whose tool tip would otherwise
+  # cover the menu's last item, and off the menu, whose items it would highlight.
+  xdotool mousemove ${centre} click 3 mousemove 4 4 || dv_die "could not click on display $DISPLAY"
   waited=0
   until (($(count_windows) > before)); do
     ((waited < 40)) || dv_die "no menu opened after a right click on the tray icon at $centre"
