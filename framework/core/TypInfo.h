@@ -319,87 +319,86 @@ class TEventProp : public TPropInfo {
 // Declares the published properties of class C, in order:
 //   b.Integer("Width", &C::Width, &C::SetWidth, 36);
 // Getters and setters are any callables (member pointers of C or of a base, lambdas).
+// A stored rule (ST) is a callable taking const C&, or nothing ({}): each is made a function of
+// TObject once, without a function object of C's in between.
 template <class C>
 class TPropertyBuilder {
  public:
-  using Stored = std::function<bool(const C&)>;
-
-  template <class G, class S>
+  template <class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& Integer(std::string name, G get, S set, std::optional<int64_t> def = {},
-                            Stored stored = {}, const TIdentMap* idents = nullptr) {
+                            ST stored = {}, const TIdentMap* idents = nullptr) {
     props_.push_back(std::make_unique<TIntegerProp>(std::move(name), MakeGetter<int64_t>(get),
                                                     MakeSetter<int64_t>(set), def,
                                                     EraseStored(std::move(stored)), idents));
     return *this;
   }
-  template <class G, class S>
+  template <class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& Float(std::string name, G get, S set, std::optional<long double> def = {},
-                          Stored stored = {}) {
+                          ST stored = {}) {
     props_.push_back(std::make_unique<TFloatProp>(std::move(name), MakeGetter<long double>(get),
                                                   MakeSetter<long double>(set), def,
                                                   EraseStored(std::move(stored))));
     return *this;
   }
-  template <class G, class S>
+  template <class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& String(std::string name, G get, S set, std::optional<std::string> def = {},
-                           Stored stored = {}) {
+                           ST stored = {}) {
     props_.push_back(std::make_unique<TStringProp>(std::move(name), MakeGetter<std::string>(get),
                                                    MakeSetter<std::string>(set), std::move(def),
                                                    EraseStored(std::move(stored))));
     return *this;
   }
-  template <class G, class S>
+  template <class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& Bool(std::string name, G get, S set, std::optional<bool> def = {},
-                         Stored stored = {}) {
+                         ST stored = {}) {
     props_.push_back(std::make_unique<TBoolProp>(std::move(name), MakeGetter<bool>(get),
                                                  MakeSetter<bool>(set), def,
                                                  EraseStored(std::move(stored))));
     return *this;
   }
   // names: the enumeration's value names by ordinal; must outlive the class information.
-  template <class E, class G, class S>
+  template <class E, class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& Enum(std::string name, G get, S set, const std::vector<std::string>& names,
-                         E def, Stored stored = {}) {
+                         E def, ST stored = {}) {
     return AddEnum<E>(std::move(name), get, set, names, static_cast<int>(def), std::move(stored));
   }
-  template <class E, class G, class S>
+  template <class E, class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& EnumNoDefault(std::string name, G get, S set,
-                                  const std::vector<std::string>& names, Stored stored = {}) {
+                                  const std::vector<std::string>& names, ST stored = {}) {
     return AddEnum<E>(std::move(name), get, set, names, std::nullopt, std::move(stored));
   }
   // A set held as a bit mask: bit i stands for names[i].
-  template <class G, class S>
+  template <class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& Set(std::string name, G get, S set, const std::vector<std::string>& names,
-                        std::optional<uint32_t> def = {}, Stored stored = {}) {
+                        std::optional<uint32_t> def = {}, ST stored = {}) {
     props_.push_back(std::make_unique<TSetProp>(std::move(name), MakeGetter<uint32_t>(get),
                                                 MakeSetter<uint32_t>(set), def,
                                                 EraseStored(std::move(stored)), names));
     return *this;
   }
   // G returns a pointer to the owned sub-object.
-  template <class G>
-  TPropertyBuilder& Object(std::string name, G get, Stored stored = {}) {
-    props_.push_back(std::make_unique<TObjectProp>(
-        std::move(name),
-        [get](const TObject& o) -> TPersistent* {
-          return std::invoke(get, const_cast<C&>(static_cast<const C&>(o)));
-        },
-        EraseStored(std::move(stored))));
+  template <class G, class ST = std::nullptr_t>
+  TPropertyBuilder& Object(std::string name, G get, ST stored = {}) {
+    TObjectProp::Getter getter = [get](const TObject& o) -> TPersistent* {
+      return std::invoke(get, const_cast<C&>(static_cast<const C&>(o)));
+    };
+    props_.push_back(std::make_unique<TObjectProp>(std::move(name), std::move(getter),
+                                                   EraseStored(std::move(stored))));
     return *this;
   }
   // S takes a pointer of the referenced class T; a component of another class is refused.
   template <class T, class G, class S>
   TPropertyBuilder& Component(std::string name, G get, S set) {
-    props_.push_back(std::make_unique<TComponentProp>(
-        std::move(name),
-        [get](const TObject& o) -> TComponent* {
-          return std::invoke(get, static_cast<const C&>(o));
-        },
-        [set](TObject& o, TComponent* target) {
-          T* typed = dynamic_cast<T*>(target);
-          if (target && !typed) ThrowInvalidReference(target);
-          std::invoke(set, static_cast<C&>(o), typed);
-        }));
+    TComponentProp::Getter getter = [get](const TObject& o) -> TComponent* {
+      return std::invoke(get, static_cast<const C&>(o));
+    };
+    TComponentProp::Setter setter = [set](TObject& o, TComponent* target) {
+      T* typed = dynamic_cast<T*>(target);
+      if (target && !typed) ThrowInvalidReference(target);
+      std::invoke(set, static_cast<C&>(o), typed);
+    };
+    props_.push_back(
+        std::make_unique<TComponentProp>(std::move(name), std::move(getter), std::move(setter)));
     return *this;
   }
   template <class Owner, class... Args>
@@ -432,11 +431,18 @@ class TPropertyBuilder {
   static std::function<void(TObject&, V)> MakeSetter(S set) {
     return [set](TObject& o, V value) { InvokeSetter(set, static_cast<C&>(o), std::move(value)); };
   }
-  // One wrapper for every stored rule of the class.
-  static std::function<bool(const TObject&)> EraseStored(Stored stored) {
-    if (!stored) return {};
-    return
-        [stored = std::move(stored)](const TObject& o) { return stored(static_cast<const C&>(o)); };
+  template <class ST>
+  static std::function<bool(const TObject&)> EraseStored(ST stored) {
+    if constexpr (std::is_same_v<ST, std::nullptr_t>) {
+      return {};
+    } else {
+      // An empty function object or a null function pointer: no rule.
+      if constexpr (std::is_pointer_v<ST> || requires(const ST& rule) { rule.target_type(); })
+        if (!static_cast<bool>(stored)) return {};
+      return [stored = std::move(stored)](const TObject& o) {
+        return stored(static_cast<const C&>(o));
+      };
+    }
   }
   template <class S, class V>
   static void InvokeSetter(const S& set, C& c, V value) {
@@ -447,15 +453,16 @@ class TPropertyBuilder {
       std::invoke(set, c, value);
     }
   }
-  template <class E, class G, class S>
+  template <class E, class G, class S, class ST>
   TPropertyBuilder& AddEnum(std::string name, G get, S set, const std::vector<std::string>& names,
-                            std::optional<int> def, Stored stored) {
-    props_.push_back(std::make_unique<TEnumProp>(
-        std::move(name), MakeGetter<int>(get),
-        [set](TObject& o, int value) {
-          std::invoke(set, static_cast<C&>(o), static_cast<E>(value));
-        },
-        def, EraseStored(std::move(stored)), names));
+                            std::optional<int> def, ST stored) {
+    // A function object first, so that one construction of the property serves every enumeration.
+    TEnumProp::Setter setter = [set](TObject& o, int value) {
+      std::invoke(set, static_cast<C&>(o), static_cast<E>(value));
+    };
+    props_.push_back(std::make_unique<TEnumProp>(std::move(name), MakeGetter<int>(get),
+                                                 std::move(setter), def,
+                                                 EraseStored(std::move(stored)), names));
     return *this;
   }
   template <class S>
