@@ -8,7 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 
 readonly kPackages=(
   # host build: clang with its sanitizer and libFuzzer runtimes, GoogleTest
-  cmake ninja-build clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest libgif-dev
+  cmake ninja-build ccache clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest libgif-dev
   # Windows builds (posix thread model: std::mutex, GoogleTest) and windres
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   # running and testing under Wine on a virtual X display; screenshots

@@ -19,9 +19,11 @@ source "$DV_ROOT/scripts/lib/builds.sh"
 
 # The version of the older copies that the upgrade tests install first.
 readonly kOlderVersion=0.0.1
-# The i686 test programs that the 32-bit run builds and runs, with what they start.
-readonly kWin32TestTargets=(dv_tray_icon_test dv_app_program_test dv_installer_test
-  dv_desktop_keeper)
+# The i686 test programs that the 32-bit run builds and runs, with what they start: the tray
+# icon's, the real program's (with the wininet double's own test, its stdcall exports), the
+# installer's.
+readonly kWin32TestTargets=(dv_tray_icon_test dv_app_program_test dv_wininet_double_test
+  dv_installer_test dv_desktop_keeper)
 
 "$DV_ROOT/scripts/ensure-packages.sh"
 export DV_SKIP_PACKAGES=1
