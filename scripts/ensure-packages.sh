@@ -8,7 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 
 readonly kPackages=(
   # host build: clang with its sanitizer and libFuzzer runtimes, GoogleTest
-  cmake ninja-build clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest libgif-dev
+  cmake ninja-build ccache clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest libgif-dev
   # Windows builds (posix thread model: std::mutex, GoogleTest) and windres
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   # running and testing under Wine on a virtual X display; screenshots
@@ -16,6 +16,10 @@ readonly kPackages=(
   # fonts of the Wine prefix: Wine's own (Marlett draws the title-bar buttons) and a dialog font
   # with Hebrew letters
   fonts-wine fonts-dejavu-extra
+  # the installers (makensis)
+  nsis
+  # 32-bit Wine, for the i686 build's tests and the installers' 32-bit stubs (multiarch: i386)
+  wine32:i386
 )
 
 dryRun=0
@@ -49,10 +53,28 @@ if ((EUID != 0)); then
 fi
 aptGet=("${runAsRoot[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -q -o DPkg::Lock::Timeout=600)
 
+# Packages of another architecture (name:arch) need it enabled before the package lists are read.
+foreignArchs=()
+for package in "${missing[@]}"; do
+  [[ $package == *:* ]] || continue
+  arch=${package##*:}
+  if [[ $arch != "$(dpkg --print-architecture)" ]] &&
+    ! dpkg --print-foreign-architectures | grep -qx "$arch" &&
+    [[ " ${foreignArchs[*]} " != *" $arch "* ]]; then
+    foreignArchs+=("$arch")
+  fi
+done
+
 dv_say "missing packages: ${missing[*]}"
 if ((dryRun)); then
+  for arch in "${foreignArchs[@]}"; do
+    printf 'would run: %s\n' "${runAsRoot[*]} dpkg --add-architecture $arch"
+  done
   printf 'would run: %s\n' "${aptGet[*]} update" "${aptGet[*]} install -y ${missing[*]}"
   exit 0
 fi
+for arch in "${foreignArchs[@]}"; do
+  "${runAsRoot[@]}" dpkg --add-architecture "$arch"
+done
 "${aptGet[@]}" update
 "${aptGet[@]}" install -y "${missing[@]}"

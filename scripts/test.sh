@@ -1,38 +1,83 @@
 #!/usr/bin/env bash
-# Builds both builds and runs every test:
+# Builds the three builds, the release and every test, and runs the tests:
 #   host  (build/host):  clang, AddressSanitizer + UndefinedBehaviorSanitizer, libFuzzer targets run
 #                        for a bounded time (label "fuzz"), portable unit tests
-#   win64 (build/win64): mingw-w64 x86_64, every test under Wine in a private session
-#   win32 (build/win32): mingw-w64 i686, built only (Wine here runs 64-bit programs only), while
-#                        the tests run
-# Installs missing Debian packages first. Re-runs are incremental. Ends with ctest's summary of the
-# Windows tests, after the host summary; exits non-zero when anything failed.
+#   win64 (build/win64): mingw-w64 x86_64, every test under Wine in a private session, the
+#                        installer's among them
+#   win32 (build/win32): mingw-w64 i686, the tests that start the real program, the tray icon's
+#                        and the installer's, under 32-bit Wine in a 32-bit prefix
+# and the release (scripts/package.sh: dist/), with an older copy of each installer for the
+# upgrade tests. Stages, on 2 cores:
+#   1. host build, then the win64 build (with its older and current installer), both cores each
+#   2. host tests, then the Windows tests, while the win32 lane builds the i686 program, its
+#      installers and tests and runs those tests beside them (its output in build/win32/lane.log)
+# Installs missing Debian packages first. Re-runs are incremental. Prints ctest's summaries: the
+# host tests', the i686 tests', and last the Windows tests'; exits non-zero when anything failed.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$DV_ROOT/scripts/lib/builds.sh"
 
+# The version of the older copies that the upgrade tests install first.
+readonly kOlderVersion=0.0.1
+# The i686 test programs that the 32-bit run builds and runs, with what they start: the tray
+# icon's, the real program's (with the wininet double's own test, its stdcall exports), the
+# installer's.
+readonly kWin32TestTargets=(dv_tray_icon_test dv_app_program_test dv_wininet_double_test
+  dv_installer_test dv_desktop_keeper)
+
 "$DV_ROOT/scripts/ensure-packages.sh"
+export DV_SKIP_PACKAGES=1
+testStart=$SECONDS
 
-for build in host win64; do
-  dv_configure "$build"
-  dv_build "$build"
-done
+# Prints how long a stage took, for the README's table.
+stageStart=$SECONDS
+stage_done() {
+  dv_say "stage '$1' took $(((SECONDS - stageStart) / 60)) min $(((SECONDS - stageStart) % 60)) s"
+  stageStart=$SECONDS
+}
 
-# The Windows tests run one at a time and leave a core free: the i686 build takes it meanwhile.
-dv_configure win32
-win32Log=$(dv_build_dir win32)/build.log
-dv_say "building win32 beside the tests (log: $win32Log)"
-(DV_JOBS=1 dv_build win32) >"$win32Log" 2>&1 &
-win32Pid=$!
-trap 'kill "$win32Pid" 2>/dev/null' EXIT
+dv_configure host
+dv_build host
+stage_done "host build"
+
+# The older copy first, so that the full build links the program once more, at its own version.
+"$DV_ROOT/scripts/package.sh" --arch x86_64 --version "$kOlderVersion" \
+  --output "$(dv_build_dir win64)/installer/older"
+dv_configure win64
+dv_build win64
+"$DV_ROOT/scripts/package.sh" --arch x86_64
+stage_done "win64 build and package"
+
+# The win32 lane: its build, its release files and its tests, beside the host and Windows tests.
+win32Dir=$(dv_build_dir win32)
+mkdir -p "$win32Dir"
+laneLog=$win32Dir/lane.log
+win32_lane() {
+  "$DV_ROOT/scripts/package.sh" --arch i686 --version "$kOlderVersion" \
+    --output "$win32Dir/installer/older"
+  "$DV_ROOT/scripts/package.sh" --arch i686
+  dv_build win32 "${kWin32TestTargets[@]}"
+  stage_done "win32 build and package"
+  dv_say "i686 tests under 32-bit Wine"
+  # Only the test programs built above: the others are listed as "_NOT_BUILT".
+  "$DV_ROOT/scripts/wine-session.sh" --arch win32 --prefix "$win32Dir/wineprefix" -- \
+    ctest --test-dir "$win32Dir" --parallel 1 --output-on-failure --no-tests=error \
+    -E '_NOT_BUILT$'
+}
+dv_say "win32 lane started (log: $laneLog)"
+(win32_lane) >"$laneLog" 2>&1 &
+lanePid=$!
+trap 'kill "$lanePid" 2>/dev/null' EXIT
 
 ctestArgs=(--output-on-failure --no-tests=error)
 hostStatus=0
 dv_say "host tests"
 dv_run_forwarding ctest --test-dir "$(dv_build_dir host)" --parallel "$DV_JOBS" "${ctestArgs[@]}" ||
   hostStatus=$?
+stage_done "host tests"
 
-# One at a time: tests that open windows on the one display would cover each other.
+# One at a time: tests that open windows on the one display would cover each other. Kept in a log
+# too, so that the run can end with their summary.
 windowsStatus=0
 dv_say "Windows tests under Wine"
 # The soak first, so that its figures (handle counts, private memory and settings every 1,000
@@ -43,16 +88,27 @@ soakThenOthers='soak=0
 ctest "$@" -R "^SoakTest[.]" || soak=$?
 cat "$0" 2>/dev/null
 ctest "$@" -E "^SoakTest[.]" && exit "$soak"'
+windowsLog=$(dv_build_dir win64)/windows-tests.log
 dv_run_forwarding "$DV_ROOT/scripts/wine-session.sh" --prefix "$(dv_build_dir win64)/wineprefix" -- \
   bash -c "$soakThenOthers" "$soakFigures" --test-dir "$(dv_build_dir win64)" --parallel 1 \
-  "${ctestArgs[@]}" || windowsStatus=$?
+  "${ctestArgs[@]}" > >(tee "$windowsLog") 2>&1 || windowsStatus=$?
+stage_done "Windows tests"
 
-win32Status=0
-wait "$win32Pid" || win32Status=$?
+laneStatus=0
+wait "$lanePid" || laneStatus=$?
 trap - EXIT
-if ((win32Status != 0)); then
-  tail -n 40 "$win32Log" >&2
-  dv_say "error: building the win32 build failed"
+stage_done "waiting for the win32 lane"
+dv_say "the win32 lane (log: $laneLog):"
+if ((laneStatus != 0)); then
+  tail -n 60 "$laneLog" >&2
+  dv_say "error: the win32 lane failed"
+else
+  sed -n '/tests passed/,$p' "$laneLog"
 fi
 
-((hostStatus == 0 && windowsStatus == 0 && win32Status == 0))
+dv_say "all stages: $(((SECONDS - testStart) / 60)) min $(((SECONDS - testStart) % 60)) s"
+dv_say "the Windows tests' summary again:"
+# From the last ctest's summary: the soak's own comes first in the log.
+awk '/tests passed/ { summary = "" } { summary = summary $0 "\n" } END { printf "%s", summary }' \
+  "$windowsLog"
+((hostStatus == 0 && windowsStatus == 0 && laneStatus == 0))

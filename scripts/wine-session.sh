@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Runs one command inside a Wine session and returns its exit status.
-# Usage: scripts/wine-session.sh [--prefix DIR] [--use-display] [--] command [args...]
+# Usage: scripts/wine-session.sh [--prefix DIR] [--arch win64|win32] [--use-display] [--] command...
 #   --prefix DIR     the private Wine prefix (default build/win64/wineprefix); made once, remade
 #                    only when missing or broken
+#   --arch ARCH      the prefix's Windows: win64 (default; 64-bit programs, and 32-bit ones when
+#                    32-bit Wine is installed) or win32 (32-bit Windows: needs 32-bit Wine)
 #   --use-display    run on the caller's X display instead of a private Xvfb (when DISPLAY is set)
-# DV_DESKTOP_KEEPER names the program that holds the desktop open (default: the win64 build's).
+# DV_DESKTOP_KEEPER names the program that holds the desktop open (default: the build's of the
+# arch, build/win64 or build/win32).
 # The session starts a private Xvfb (1024x768x24, DV_XVFB_SCREEN to change) before any Wine
-# process, then one persistent wineserver, and exports DISPLAY, WINEPREFIX, WINEDEBUG (-all, or
-# DV_WINEDEBUG), WINEDLLOVERRIDES, DV_WINE_SESSION and FONTCONFIG_FILE (text without smoothed
-# edges, scripts/lib/crisp-fonts.conf) to the command. Everything it started is
-# stopped by process id afterwards, also when the command fails or the session is interrupted.
+# process, then one persistent wineserver, and exports DISPLAY, WINEPREFIX, WINEARCH, WINEDEBUG
+# (-all, or DV_WINEDEBUG), WINEDLLOVERRIDES, DV_WINE_SESSION and FONTCONFIG_FILE (text without
+# smoothed edges, scripts/lib/crisp-fonts.conf) to the command. Everything it started is stopped
+# by process id afterwards, also when the command fails or the session is interrupted.
 # Sessions on one prefix take turns (a lock beside the prefix).
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
@@ -20,12 +23,18 @@ source "$DV_ROOT/scripts/lib/wineprefix.sh"
 readonly kBaseOverrides='mscoree,mshtml=;winemenubuilder.exe=d'
 
 prefix=$DV_BUILD_ROOT/win64/wineprefix
+arch=win64
 useDisplay=0
 while (($#)); do
   case $1 in
     --prefix)
       (($# >= 2)) || dv_die "--prefix needs a folder"
       prefix=$2
+      shift 2
+      ;;
+    --arch)
+      [[ ${2:-} == win64 || ${2:-} == win32 ]] || dv_die "--arch takes win64 or win32"
+      arch=$2
       shift 2
       ;;
     --use-display)
@@ -40,9 +49,11 @@ while (($#)); do
     *) break ;;
   esac
 done
-(($#)) || dv_die "usage: ${0##*/} [--prefix DIR] [--use-display] [--] command [args...]"
+(($#)) || dv_die "usage: ${0##*/} [--prefix DIR] [--arch win64|win32] [--use-display] [--] command..."
 
-export WINEPREFIX
+# The server reads the architecture when it makes a prefix's registry, the loader checks it.
+export WINEPREFIX WINEARCH=$arch
+DV_WINE_ARCH=$arch
 WINEPREFIX=$(realpath -m "$prefix")
 stateDir=$WINEPREFIX.session
 pidFile=$stateDir/pids
@@ -142,8 +153,8 @@ fi
 ) || true
 
 # Wine closes the desktop a second after its last program ends and starts it again for the next
-# one; a keeper program holds it open for the whole session (built with the win64 build).
-keeper=${DV_DESKTOP_KEEPER:-$DV_BUILD_ROOT/win64/tests/harness/dv_desktop_keeper.exe}
+# one; a keeper program holds it open for the whole session (built with the tests of each build).
+keeper=${DV_DESKTOP_KEEPER:-$DV_BUILD_ROOT/$arch/tests/harness/dv_desktop_keeper.exe}
 if [[ -f $keeper ]]; then
   (
     exec {dvLockFd}>&-

@@ -1,9 +1,9 @@
 #include "controls/edit/SpinValueText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -20,10 +20,11 @@ struct Decimal {
 
 // value rounded to `significant` digits (1..19); value must be finite.
 Decimal ToDecimal(long double value, int significant) {
+  // printf rather than std::to_chars: both round exactly, but to_chars brings 170 KB of tables
+  // and code into the program.
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value,
-                                    std::chars_format::scientific, significant - 1);
-  const std::string text(buffer, result.ptr);
+  const int length = std::snprintf(buffer, sizeof(buffer), "%.*Le", significant - 1, value);
+  const std::string text(buffer, static_cast<size_t>(std::clamp(length, 0, 63)));
   Decimal decimal;
   size_t i = 0;
   if (text[i] == '-') {

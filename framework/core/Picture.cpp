@@ -1,11 +1,21 @@
 #include "framework/core/Picture.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <memory>
 
 #include "framework/core/Filer.h"
 #include "framework/core/SysUtils.h"
 #include "framework/core/TypInfo.h"
+
+namespace {
+
+// C files rather than file streams: the streams bring the locale machinery into every program.
+struct TFileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using TFileOwner = std::unique_ptr<std::FILE, TFileCloser>;
+
+}  // namespace
 
 const TClassInfo& TPicture::StaticClassInfo() {
   static const TClassInfo info = DefineClassInfo<TPicture, TPersistent>("TPicture");
@@ -93,10 +103,14 @@ void TPicture::LoadFromFile(const std::string& fileName) {
   if (format == nullptr)
     throw EInvalidGraphic(
         Format("Unknown picture file extension (.%s)", LowerCaseAscii(extension).c_str()));
-  std::ifstream file(fileName, std::ios::binary);
+  const TFileOwner file(std::fopen(fileName.c_str(), "rb"));
   if (!file) throw EStreamError(Format("Cannot open file \"%s\"", fileName.c_str()));
-  std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                             std::istreambuf_iterator<char>()};
+  std::vector<uint8_t> bytes;
+  uint8_t block[4096];
+  size_t count;
+  while ((count = std::fread(block, 1, sizeof(block), file.get())) > 0)
+    bytes.insert(bytes.end(), block, block + count);
+  if (std::ferror(file.get())) throw EReadError();
   TMemoryStream stream(std::move(bytes));
   std::unique_ptr<TGraphic> graphic = format->factory();
   graphic->LoadFromStream(stream);
@@ -107,10 +121,12 @@ void TPicture::SaveToFile(const std::string& fileName) const {
   if (!graphic_) return;
   TMemoryStream stream;
   graphic_->SaveToStream(stream);
-  std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
+  TFileOwner file(std::fopen(fileName.c_str(), "wb"));
   if (!file) throw EStreamError(Format("Cannot create file \"%s\"", fileName.c_str()));
-  file.write(reinterpret_cast<const char*>(stream.Memory()), stream.Size());
-  if (!file) throw EWriteError();
+  const auto size = static_cast<size_t>(stream.Size());
+  const bool written = std::fwrite(stream.Memory(), 1, size, file.get()) == size;
+  // Closing flushes: a full disk may only show there.
+  if (std::fclose(file.release()) != 0 || !written) throw EWriteError();
 }
 
 void TPicture::LoadFromClipboardFormat(TClipboardFormat format, TClipboardHandle data,

@@ -263,3 +263,96 @@ void ReadObject(TPersistent* object, TReader& reader) {
 }
 
 }  // namespace PropCodec
+
+// ---- typed properties ----
+
+template class TValueProp<int64_t>;
+template class TValueProp<long double>;
+template class TValueProp<std::string>;
+template class TValueProp<bool>;
+template class TValueProp<int>;
+template class TValueProp<uint32_t>;
+
+TIntegerProp::TIntegerProp(std::string name, Getter get, Setter set, std::optional<int64_t> def,
+                           Stored stored, const TIdentMap* idents)
+    : TValueProp(std::move(name), std::move(get), std::move(set), def, std::move(stored)),
+      idents_(idents) {}
+
+void TIntegerProp::Read(TObject& instance, TReader& reader) const {
+  Set(instance, PropCodec::ReadInteger(reader, idents_));
+}
+
+void TIntegerProp::Write(const TObject& instance, TWriter& writer) const {
+  PropCodec::WriteInteger(writer, Get(instance), idents_);
+}
+
+void TFloatProp::Read(TObject& instance, TReader& reader) const {
+  Set(instance, PropCodec::ReadFloat(reader));
+}
+
+void TFloatProp::Write(const TObject& instance, TWriter& writer) const {
+  PropCodec::WriteFloat(writer, Get(instance));
+}
+
+void TStringProp::Read(TObject& instance, TReader& reader) const {
+  Set(instance, PropCodec::ReadString(reader));
+}
+
+void TStringProp::Write(const TObject& instance, TWriter& writer) const {
+  PropCodec::WriteString(writer, Get(instance));
+}
+
+void TBoolProp::Read(TObject& instance, TReader& reader) const {
+  Set(instance, PropCodec::ReadBool(reader));
+}
+
+void TBoolProp::Write(const TObject& instance, TWriter& writer) const {
+  PropCodec::WriteBool(writer, Get(instance));
+}
+
+TEnumProp::TEnumProp(std::string name, Getter get, Setter set, std::optional<int> def,
+                     Stored stored, const std::vector<std::string>& names)
+    : TValueProp(std::move(name), std::move(get), std::move(set), def, std::move(stored)),
+      names_(names) {}
+
+void TEnumProp::Read(TObject& instance, TReader& reader) const {
+  Set(instance, PropCodec::ReadEnum(reader, names_));
+}
+
+void TEnumProp::Write(const TObject& instance, TWriter& writer) const {
+  PropCodec::WriteEnum(writer, Get(instance), names_);
+}
+
+TSetProp::TSetProp(std::string name, Getter get, Setter set, std::optional<uint32_t> def,
+                   Stored stored, const std::vector<std::string>& names)
+    : TValueProp(std::move(name), std::move(get), std::move(set), def, std::move(stored)),
+      names_(names) {}
+
+void TSetProp::Read(TObject& instance, TReader& reader) const {
+  Set(instance, PropCodec::ReadSet(reader, names_));
+}
+
+void TSetProp::Write(const TObject& instance, TWriter& writer) const {
+  PropCodec::WriteSet(writer, Get(instance), names_);
+}
+
+TObjectProp::TObjectProp(std::string name, Getter get, Stored stored)
+    : TPropInfo(std::move(name)), get_(std::move(get)), stored_(std::move(stored)) {}
+
+void TObjectProp::Read(TObject& instance, TReader& reader) const {
+  PropCodec::ReadObject(GetObject(instance), reader);
+}
+
+TComponentProp::TComponentProp(std::string name, Getter get, Setter set)
+    : TPropInfo(std::move(name)), get_(std::move(get)), set_(std::move(set)) {}
+
+void TComponentProp::Read(TObject& instance, TReader& reader) const {
+  // The reference is resolved once the whole form is read: the setter goes with it.
+  TObject* object = &instance;
+  Setter set = set_;
+  PropCodec::ReadComponentRef(reader, [object, set](TComponent* target) { set(*object, target); });
+}
+
+void TComponentProp::Write(const TObject& instance, TWriter& writer) const {
+  PropCodec::WriteComponentRef(writer, get_(instance));
+}

@@ -132,12 +132,15 @@ void ReadObject(TPersistent* object, TReader& reader);
 }  // namespace PropCodec
 
 // ---- typed properties ----
-template <class C, class V>
+// The property classes know the instance only as a TObject: the getters and setters that the
+// builder makes cast it to their class. So each kind of property is compiled once for the whole
+// program, not once for every class that publishes one (which made half of the program's size).
+template <class V>
 class TValueProp : public TPropInfo {
  public:
-  using Getter = std::function<V(const C&)>;
-  using Setter = std::function<void(C&, V)>;
-  using Stored = std::function<bool(const C&)>;
+  using Getter = std::function<V(const TObject&)>;
+  using Setter = std::function<void(TObject&, V)>;
+  using Stored = std::function<bool(const TObject&)>;
 
   TValueProp(std::string name, Getter get, Setter set, std::optional<V> defaultValue, Stored stored)
       : TPropInfo(std::move(name)),
@@ -147,15 +150,14 @@ class TValueProp : public TPropInfo {
         stored_(std::move(stored)) {}
 
   bool IsStored(const TObject& instance) const override {
-    const C& object = static_cast<const C&>(instance);
-    if (stored_ && !stored_(object)) return false;
-    if (default_) return !(get_(object) == *default_);
+    if (stored_ && !stored_(instance)) return false;
+    if (default_) return !(get_(instance) == *default_);
     // A declared stored rule without a default decides alone.
     if (stored_) return true;
-    return StoredWithoutDefault(get_(object));
+    return StoredWithoutDefault(get_(instance));
   }
-  V Get(const TObject& instance) const { return get_(static_cast<const C&>(instance)); }
-  void Set(TObject& instance, V value) const { set_(static_cast<C&>(instance), std::move(value)); }
+  V Get(const TObject& instance) const { return get_(instance); }
+  void Set(TObject& instance, V value) const { set_(instance, std::move(value)); }
 
  protected:
   // Without a declared default, numbers are stored when not zero and strings when not empty;
@@ -169,21 +171,20 @@ class TValueProp : public TPropInfo {
   Stored stored_;
 };
 
-template <class C>
-class TIntegerProp : public TValueProp<C, int64_t> {
+extern template class TValueProp<int64_t>;
+extern template class TValueProp<long double>;
+extern template class TValueProp<std::string>;
+extern template class TValueProp<bool>;
+extern template class TValueProp<int>;
+extern template class TValueProp<uint32_t>;
+
+class TIntegerProp : public TValueProp<int64_t> {
  public:
-  using Base = TValueProp<C, int64_t>;
-  TIntegerProp(std::string name, typename Base::Getter get, typename Base::Setter set,
-               std::optional<int64_t> def, typename Base::Stored stored, const TIdentMap* idents)
-      : Base(std::move(name), std::move(get), std::move(set), def, std::move(stored)),
-        idents_(idents) {}
+  TIntegerProp(std::string name, Getter get, Setter set, std::optional<int64_t> def, Stored stored,
+               const TIdentMap* idents);
   TPropKind Kind() const override { return TPropKind::pkInteger; }
-  void Read(TObject& instance, TReader& reader) const override {
-    this->Set(instance, PropCodec::ReadInteger(reader, idents_));
-  }
-  void Write(const TObject& instance, TWriter& writer) const override {
-    PropCodec::WriteInteger(writer, this->Get(instance), idents_);
-  }
+  void Read(TObject& instance, TReader& reader) const override;
+  void Write(const TObject& instance, TWriter& writer) const override;
 
  protected:
   bool StoredWithoutDefault(const int64_t&) const override { return true; }
@@ -192,70 +193,46 @@ class TIntegerProp : public TValueProp<C, int64_t> {
   const TIdentMap* idents_;
 };
 
-template <class C>
-class TFloatProp : public TValueProp<C, long double> {
+class TFloatProp : public TValueProp<long double> {
  public:
-  using TValueProp<C, long double>::TValueProp;
+  using TValueProp<long double>::TValueProp;
   TPropKind Kind() const override { return TPropKind::pkFloat; }
-  void Read(TObject& instance, TReader& reader) const override {
-    this->Set(instance, PropCodec::ReadFloat(reader));
-  }
-  void Write(const TObject& instance, TWriter& writer) const override {
-    PropCodec::WriteFloat(writer, this->Get(instance));
-  }
+  void Read(TObject& instance, TReader& reader) const override;
+  void Write(const TObject& instance, TWriter& writer) const override;
 
  protected:
   bool StoredWithoutDefault(const long double& value) const override { return value != 0; }
 };
 
-template <class C>
-class TStringProp : public TValueProp<C, std::string> {
+class TStringProp : public TValueProp<std::string> {
  public:
-  using TValueProp<C, std::string>::TValueProp;
+  using TValueProp<std::string>::TValueProp;
   TPropKind Kind() const override { return TPropKind::pkString; }
-  void Read(TObject& instance, TReader& reader) const override {
-    this->Set(instance, PropCodec::ReadString(reader));
-  }
-  void Write(const TObject& instance, TWriter& writer) const override {
-    PropCodec::WriteString(writer, this->Get(instance));
-  }
+  void Read(TObject& instance, TReader& reader) const override;
+  void Write(const TObject& instance, TWriter& writer) const override;
 
  protected:
   bool StoredWithoutDefault(const std::string& value) const override { return !value.empty(); }
 };
 
-template <class C>
-class TBoolProp : public TValueProp<C, bool> {
+class TBoolProp : public TValueProp<bool> {
  public:
-  using TValueProp<C, bool>::TValueProp;
+  using TValueProp<bool>::TValueProp;
   TPropKind Kind() const override { return TPropKind::pkBool; }
-  void Read(TObject& instance, TReader& reader) const override {
-    this->Set(instance, PropCodec::ReadBool(reader));
-  }
-  void Write(const TObject& instance, TWriter& writer) const override {
-    PropCodec::WriteBool(writer, this->Get(instance));
-  }
+  void Read(TObject& instance, TReader& reader) const override;
+  void Write(const TObject& instance, TWriter& writer) const override;
 
  protected:
   bool StoredWithoutDefault(const bool&) const override { return true; }
 };
 
-template <class C>
-class TEnumProp : public TValueProp<C, int> {
+class TEnumProp : public TValueProp<int> {
  public:
-  using Base = TValueProp<C, int>;
-  TEnumProp(std::string name, typename Base::Getter get, typename Base::Setter set,
-            std::optional<int> def, typename Base::Stored stored,
-            const std::vector<std::string>& names)
-      : Base(std::move(name), std::move(get), std::move(set), def, std::move(stored)),
-        names_(names) {}
+  TEnumProp(std::string name, Getter get, Setter set, std::optional<int> def, Stored stored,
+            const std::vector<std::string>& names);
   TPropKind Kind() const override { return TPropKind::pkEnum; }
-  void Read(TObject& instance, TReader& reader) const override {
-    this->Set(instance, PropCodec::ReadEnum(reader, names_));
-  }
-  void Write(const TObject& instance, TWriter& writer) const override {
-    PropCodec::WriteEnum(writer, this->Get(instance), names_);
-  }
+  void Read(TObject& instance, TReader& reader) const override;
+  void Write(const TObject& instance, TWriter& writer) const override;
 
  protected:
   bool StoredWithoutDefault(const int&) const override { return true; }
@@ -264,22 +241,13 @@ class TEnumProp : public TValueProp<C, int> {
   const std::vector<std::string>& names_;
 };
 
-template <class C>
-class TSetProp : public TValueProp<C, uint32_t> {
+class TSetProp : public TValueProp<uint32_t> {
  public:
-  using Base = TValueProp<C, uint32_t>;
-  TSetProp(std::string name, typename Base::Getter get, typename Base::Setter set,
-           std::optional<uint32_t> def, typename Base::Stored stored,
-           const std::vector<std::string>& names)
-      : Base(std::move(name), std::move(get), std::move(set), def, std::move(stored)),
-        names_(names) {}
+  TSetProp(std::string name, Getter get, Setter set, std::optional<uint32_t> def, Stored stored,
+           const std::vector<std::string>& names);
   TPropKind Kind() const override { return TPropKind::pkSet; }
-  void Read(TObject& instance, TReader& reader) const override {
-    this->Set(instance, PropCodec::ReadSet(reader, names_));
-  }
-  void Write(const TObject& instance, TWriter& writer) const override {
-    PropCodec::WriteSet(writer, this->Get(instance), names_);
-  }
+  void Read(TObject& instance, TReader& reader) const override;
+  void Write(const TObject& instance, TWriter& writer) const override;
 
  protected:
   bool StoredWithoutDefault(const uint32_t&) const override { return true; }
@@ -290,23 +258,15 @@ class TSetProp : public TValueProp<C, uint32_t> {
 
 // An owned sub-object (Font, Picture, Items, ...): form data reaches its properties through
 // paths such as Font.Style; a collection is read and written as a whole.
-template <class C>
 class TObjectProp : public TPropInfo {
  public:
-  using Getter = std::function<TPersistent*(const C&)>;
-  using Stored = std::function<bool(const C&)>;
-  TObjectProp(std::string name, Getter get, Stored stored)
-      : TPropInfo(std::move(name)), get_(std::move(get)), stored_(std::move(stored)) {}
+  using Getter = std::function<TPersistent*(const TObject&)>;
+  using Stored = std::function<bool(const TObject&)>;
+  TObjectProp(std::string name, Getter get, Stored stored);
   TPropKind Kind() const override { return TPropKind::pkObject; }
-  TPersistent* GetObject(const TObject& instance) const override {
-    return get_(static_cast<const C&>(instance));
-  }
-  bool IsStored(const TObject& instance) const override {
-    return !stored_ || stored_(static_cast<const C&>(instance));
-  }
-  void Read(TObject& instance, TReader& reader) const override {
-    PropCodec::ReadObject(GetObject(instance), reader);
-  }
+  TPersistent* GetObject(const TObject& instance) const override { return get_(instance); }
+  bool IsStored(const TObject& instance) const override { return !stored_ || stored_(instance); }
+  void Read(TObject& instance, TReader& reader) const override;
   // The form writer walks into sub-objects itself.
   void Write(const TObject&, TWriter&) const override {}
 
@@ -316,50 +276,40 @@ class TObjectProp : public TPropInfo {
 };
 
 // A reference to another component, resolved by name after the whole form is read.
-template <class C>
 class TComponentProp : public TPropInfo {
  public:
-  using Getter = std::function<TComponent*(const C&)>;
-  using Setter = std::function<void(C&, TComponent*)>;
-  TComponentProp(std::string name, Getter get, Setter set)
-      : TPropInfo(std::move(name)), get_(std::move(get)), set_(std::move(set)) {}
+  using Getter = std::function<TComponent*(const TObject&)>;
+  using Setter = std::function<void(TObject&, TComponent*)>;
+  TComponentProp(std::string name, Getter get, Setter set);
   TPropKind Kind() const override { return TPropKind::pkComponent; }
-  bool IsStored(const TObject& instance) const override {
-    return get_(static_cast<const C&>(instance)) != nullptr;
-  }
-  void Read(TObject& instance, TReader& reader) const override {
-    C* object = &static_cast<C&>(instance);
-    Setter set = set_;
-    PropCodec::ReadComponentRef(reader,
-                                [object, set](TComponent* target) { set(*object, target); });
-  }
-  void Write(const TObject& instance, TWriter& writer) const override {
-    PropCodec::WriteComponentRef(writer, get_(static_cast<const C&>(instance)));
-  }
+  bool IsStored(const TObject& instance) const override { return get_(instance) != nullptr; }
+  void Read(TObject& instance, TReader& reader) const override;
+  void Write(const TObject& instance, TWriter& writer) const override;
 
  private:
   Getter get_;
   Setter set_;
 };
 
-template <class C, class... Args>
+// An event, reached through a pointer to the member of the publishing class as one of TObject.
+template <class... Args>
 class TEventProp : public TPropInfo {
  public:
-  using Member = TEvent<Args...> C::*;
+  using Member = TEvent<Args...> TObject::*;
   TEventProp(std::string name, Member member) : TPropInfo(std::move(name)), member_(member) {}
   TPropKind Kind() const override { return TPropKind::pkEvent; }
   bool IsStored(const TObject& instance) const override {
-    return !(static_cast<const C&>(instance).*member_).HandlerName().empty();
+    return !(instance.*member_).HandlerName().empty();
   }
   void Read(TObject& instance, TReader& reader) const override {
     const std::string name = PropCodec::ReadMethodName(reader);
     const TMethodTable* methods = PropCodec::RootMethods(reader);
     const auto* handler = methods != nullptr ? methods->Find<Args...>(name) : nullptr;
     if (handler == nullptr) PropCodec::ThrowMethodNotFound(reader, name);
-    static_cast<C&>(instance).*member_ = TEvent<Args...>(*handler, name);
+    instance.*member_ = TEvent<Args...>(*handler, name);
   }
   void Write(const TObject& instance, TWriter& writer) const override {
-    PropCodec::WriteIdent(writer, (static_cast<const C&>(instance).*member_).HandlerName());
+    PropCodec::WriteIdent(writer, (instance.*member_).HandlerName());
   }
 
  private:
@@ -369,98 +319,130 @@ class TEventProp : public TPropInfo {
 // Declares the published properties of class C, in order:
 //   b.Integer("Width", &C::Width, &C::SetWidth, 36);
 // Getters and setters are any callables (member pointers of C or of a base, lambdas).
+// A stored rule (ST) is a callable taking const C&, or nothing ({}): each is made a function of
+// TObject once, without a function object of C's in between.
 template <class C>
 class TPropertyBuilder {
  public:
-  using Stored = std::function<bool(const C&)>;
-
-  template <class G, class S>
+  template <class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& Integer(std::string name, G get, S set, std::optional<int64_t> def = {},
-                            Stored stored = {}, const TIdentMap* idents = nullptr) {
-    props_.push_back(std::make_unique<TIntegerProp<C>>(
-        std::move(name), [get](const C& c) { return static_cast<int64_t>(std::invoke(get, c)); },
-        MakeSetter<int64_t>(set), def, std::move(stored), idents));
+                            ST stored = {}, const TIdentMap* idents = nullptr) {
+    props_.push_back(std::make_unique<TIntegerProp>(std::move(name), MakeGetter<int64_t>(get),
+                                                    MakeSetter<int64_t>(set), def,
+                                                    EraseStored(std::move(stored)), idents));
     return *this;
   }
-  template <class G, class S>
+  template <class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& Float(std::string name, G get, S set, std::optional<long double> def = {},
-                          Stored stored = {}) {
-    props_.push_back(std::make_unique<TFloatProp<C>>(
-        std::move(name),
-        [get](const C& c) { return static_cast<long double>(std::invoke(get, c)); },
-        MakeSetter<long double>(set), def, std::move(stored)));
+                          ST stored = {}) {
+    props_.push_back(std::make_unique<TFloatProp>(std::move(name), MakeGetter<long double>(get),
+                                                  MakeSetter<long double>(set), def,
+                                                  EraseStored(std::move(stored))));
     return *this;
   }
-  template <class G, class S>
+  template <class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& String(std::string name, G get, S set, std::optional<std::string> def = {},
-                           Stored stored = {}) {
-    props_.push_back(std::make_unique<TStringProp<C>>(
-        std::move(name), [get](const C& c) { return std::string(std::invoke(get, c)); },
-        MakeSetter<std::string>(set), std::move(def), std::move(stored)));
+                           ST stored = {}) {
+    props_.push_back(std::make_unique<TStringProp>(std::move(name), MakeGetter<std::string>(get),
+                                                   MakeSetter<std::string>(set), std::move(def),
+                                                   EraseStored(std::move(stored))));
     return *this;
   }
-  template <class G, class S>
+  template <class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& Bool(std::string name, G get, S set, std::optional<bool> def = {},
-                         Stored stored = {}) {
-    props_.push_back(std::make_unique<TBoolProp<C>>(
-        std::move(name), [get](const C& c) { return static_cast<bool>(std::invoke(get, c)); },
-        MakeSetter<bool>(set), def, std::move(stored)));
+                         ST stored = {}) {
+    props_.push_back(std::make_unique<TBoolProp>(std::move(name), MakeGetter<bool>(get),
+                                                 MakeSetter<bool>(set), def,
+                                                 EraseStored(std::move(stored))));
     return *this;
   }
   // names: the enumeration's value names by ordinal; must outlive the class information.
-  template <class E, class G, class S>
+  template <class E, class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& Enum(std::string name, G get, S set, const std::vector<std::string>& names,
-                         E def, Stored stored = {}) {
+                         E def, ST stored = {}) {
     return AddEnum<E>(std::move(name), get, set, names, static_cast<int>(def), std::move(stored));
   }
-  template <class E, class G, class S>
+  template <class E, class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& EnumNoDefault(std::string name, G get, S set,
-                                  const std::vector<std::string>& names, Stored stored = {}) {
+                                  const std::vector<std::string>& names, ST stored = {}) {
     return AddEnum<E>(std::move(name), get, set, names, std::nullopt, std::move(stored));
   }
   // A set held as a bit mask: bit i stands for names[i].
-  template <class G, class S>
+  template <class G, class S, class ST = std::nullptr_t>
   TPropertyBuilder& Set(std::string name, G get, S set, const std::vector<std::string>& names,
-                        std::optional<uint32_t> def = {}, Stored stored = {}) {
-    props_.push_back(std::make_unique<TSetProp<C>>(
-        std::move(name), [get](const C& c) { return static_cast<uint32_t>(std::invoke(get, c)); },
-        MakeSetter<uint32_t>(set), def, std::move(stored), names));
+                        std::optional<uint32_t> def = {}, ST stored = {}) {
+    props_.push_back(std::make_unique<TSetProp>(std::move(name), MakeGetter<uint32_t>(get),
+                                                MakeSetter<uint32_t>(set), def,
+                                                EraseStored(std::move(stored)), names));
     return *this;
   }
   // G returns a pointer to the owned sub-object.
-  template <class G>
-  TPropertyBuilder& Object(std::string name, G get, Stored stored = {}) {
-    props_.push_back(std::make_unique<TObjectProp<C>>(
-        std::move(name),
-        [get](const C& c) -> TPersistent* { return std::invoke(get, const_cast<C&>(c)); },
-        std::move(stored)));
+  template <class G, class ST = std::nullptr_t>
+  TPropertyBuilder& Object(std::string name, G get, ST stored = {}) {
+    TObjectProp::Getter getter = [get](const TObject& o) -> TPersistent* {
+      return std::invoke(get, const_cast<C&>(static_cast<const C&>(o)));
+    };
+    props_.push_back(std::make_unique<TObjectProp>(std::move(name), std::move(getter),
+                                                   EraseStored(std::move(stored))));
     return *this;
   }
   // S takes a pointer of the referenced class T; a component of another class is refused.
   template <class T, class G, class S>
   TPropertyBuilder& Component(std::string name, G get, S set) {
-    props_.push_back(std::make_unique<TComponentProp<C>>(
-        std::move(name), [get](const C& c) -> TComponent* { return std::invoke(get, c); },
-        [set](C& c, TComponent* target) {
-          T* typed = dynamic_cast<T*>(target);
-          if (target && !typed) ThrowInvalidReference(target);
-          std::invoke(set, c, typed);
-        }));
+    TComponentProp::Getter getter = [get](const TObject& o) -> TComponent* {
+      return std::invoke(get, static_cast<const C&>(o));
+    };
+    TComponentProp::Setter setter = [set](TObject& o, TComponent* target) {
+      T* typed = dynamic_cast<T*>(target);
+      if (target && !typed) ThrowInvalidReference(target);
+      std::invoke(set, static_cast<C&>(o), typed);
+    };
+    props_.push_back(
+        std::make_unique<TComponentProp>(std::move(name), std::move(getter), std::move(setter)));
     return *this;
   }
   template <class Owner, class... Args>
   TPropertyBuilder& Event(std::string name, TEvent<Args...> Owner::*member) {
-    props_.push_back(std::make_unique<TEventProp<C, Args...>>(
-        std::move(name), static_cast<TEvent<Args...> C::*>(member)));
+    // C derives from TObject without virtual bases, so its member is one of TObject's too.
+    const auto ofClass = static_cast<TEvent<Args...> C::*>(member);
+    props_.push_back(std::make_unique<TEventProp<Args...>>(
+        std::move(name), static_cast<TEvent<Args...> TObject::*>(ofClass)));
     return *this;
   }
 
-  TClassInfo::PropList Take() { return std::move(props_); }
+  // Properties built for a base class of C (one copy of their code serves every class that
+  // publishes them), in order after those declared so far.
+  TPropertyBuilder& Append(TClassInfo::PropList props) {
+    for (auto& prop : props)
+      props_.push_back(std::move(prop));
+    return *this;
+  }
+
+  TClassInfo::PropList Take() { return std::exchange(props_, {}); }
 
  private:
+  template <class V, class G>
+  static std::function<V(const TObject&)> MakeGetter(G get) {
+    return [get](const TObject& o) {
+      return static_cast<V>(std::invoke(get, static_cast<const C&>(o)));
+    };
+  }
   template <class V, class S>
-  static std::function<void(C&, V)> MakeSetter(S set) {
-    return [set](C& c, V value) { InvokeSetter(set, c, std::move(value)); };
+  static std::function<void(TObject&, V)> MakeSetter(S set) {
+    return [set](TObject& o, V value) { InvokeSetter(set, static_cast<C&>(o), std::move(value)); };
+  }
+  template <class ST>
+  static std::function<bool(const TObject&)> EraseStored(ST stored) {
+    if constexpr (std::is_same_v<ST, std::nullptr_t>) {
+      return {};
+    } else {
+      // An empty function object or a null function pointer: no rule.
+      if constexpr (std::is_pointer_v<ST> || requires(const ST& rule) { rule.target_type(); })
+        if (!static_cast<bool>(stored)) return {};
+      return [stored = std::move(stored)](const TObject& o) {
+        return stored(static_cast<const C&>(o));
+      };
+    }
   }
   template <class S, class V>
   static void InvokeSetter(const S& set, C& c, V value) {
@@ -471,13 +453,16 @@ class TPropertyBuilder {
       std::invoke(set, c, value);
     }
   }
-  template <class E, class G, class S>
+  template <class E, class G, class S, class ST>
   TPropertyBuilder& AddEnum(std::string name, G get, S set, const std::vector<std::string>& names,
-                            std::optional<int> def, Stored stored) {
-    props_.push_back(std::make_unique<TEnumProp<C>>(
-        std::move(name), [get](const C& c) { return static_cast<int>(std::invoke(get, c)); },
-        [set](C& c, int value) { std::invoke(set, c, static_cast<E>(value)); }, def,
-        std::move(stored), names));
+                            std::optional<int> def, ST stored) {
+    // A function object first, so that one construction of the property serves every enumeration.
+    TEnumProp::Setter setter = [set](TObject& o, int value) {
+      std::invoke(set, static_cast<C&>(o), static_cast<E>(value));
+    };
+    props_.push_back(std::make_unique<TEnumProp>(std::move(name), MakeGetter<int>(get),
+                                                 std::move(setter), def,
+                                                 EraseStored(std::move(stored)), names));
     return *this;
   }
   template <class S>

@@ -1,7 +1,9 @@
 # The three builds: configure and build steps shared by the run and test commands. Sourced.
 # DV_BUILD_TYPE picks the CMake build type (default: RelWithDebInfo on the host, where the
 # sanitizers' reports want line numbers; Release for Windows, where debug information doubles the
-# compile and link times of the cross builds).
+# compile and link times of the cross builds). DV_VERSION gives the Windows programs' version
+# block other numbers (scripts/package.sh --version); unset, the block's own. DV_CCACHE=0 builds
+# without the compiler cache.
 
 dv_build_dir() { echo "$DV_BUILD_ROOT/$1"; }
 
@@ -10,10 +12,12 @@ dv_configure() {
   local build=$1 dir log
   local type=Release
   [[ $build == host ]] && type=RelWithDebInfo
-  local args=(-S "$DV_ROOT" -G Ninja -DCMAKE_BUILD_TYPE="${DV_BUILD_TYPE:-$type}")
-  # A compiler cache outside the clone, when there is one: rebuilds after a branch switch or in a
-  # second clone cost a lookup per unchanged file.
-  if command -v ccache >/dev/null; then
+  local args=(-S "$DV_ROOT" -G Ninja -DCMAKE_BUILD_TYPE="${DV_BUILD_TYPE:-$type}"
+    -DDV_VERSION="${DV_VERSION:-}")
+  # A compiler cache outside the clone (Debian's ccache, installed with the other packages; its
+  # cache in ~/.cache/ccache): rebuilds after a branch switch, in a second clone or in the CI run
+  # that follows a session on its machine cost a lookup per unchanged file.
+  if command -v ccache >/dev/null && [[ ${DV_CCACHE:-1} == 1 ]]; then
     args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   fi
   case $build in
@@ -21,9 +25,7 @@ dv_configure() {
       args+=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DDV_SANITIZE=ON -DDV_FUZZ=ON)
       ;;
     win64) args+=(-DCMAKE_TOOLCHAIN_FILE="$DV_ROOT/cmake/toolchain-mingw-x86_64.cmake") ;;
-    win32)
-      args+=(-DCMAKE_TOOLCHAIN_FILE="$DV_ROOT/cmake/toolchain-mingw-i686.cmake" -DDV_BUILD_TESTS=OFF)
-      ;;
+    win32) args+=(-DCMAKE_TOOLCHAIN_FILE="$DV_ROOT/cmake/toolchain-mingw-i686.cmake") ;;
     *) dv_die "unknown build '$build'" ;;
   esac
   dir=$(dv_build_dir "$build")
@@ -43,7 +45,9 @@ dv_build() {
   local targets=()
   (($#)) && targets=(--target "$@")
   dv_say "building $build${targets:+ (${*})}"
-  cmake --build "$(dv_build_dir "$build")" --parallel "$DV_JOBS" "${targets[@]}" ||
+  # Paths inside the clone hashed relative to it, and the build folder left out, so that another
+  # clone of the same sources finds the same cache entries.
+  CCACHE_BASEDIR=$DV_ROOT CCACHE_NOHASHDIR=1 cmake --build "$(dv_build_dir "$build")" --parallel "$DV_JOBS" "${targets[@]}" ||
     dv_die "building the $build build failed"
 }
 

@@ -89,13 +89,17 @@ dv_run_forwarding() {
   return "$status"
 }
 
-# The path of the run command's second picture, beside the first: shot.png gives shot-window.png.
-dv_window_picture_path() {
-  local first=$1 name
+# The path of a later picture of the run command, beside the first: shot.png and "window" give
+# shot-window.png.
+dv_sibling_picture_path() {
+  local first=$1 suffix=$2 name
   name=${first##*/}
   if [[ $name == ?*.* ]]; then
-    echo "${first%.*}-window.${first##*.}"
+    echo "${first%.*}-$suffix.${first##*.}"
   else
-    echo "$first-window.png"
+    echo "$first-$suffix.png"
   fi
 }
+
+# The run command's second picture: the window.
+dv_window_picture_path() { dv_sibling_picture_path "$1" window; }

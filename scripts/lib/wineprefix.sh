@@ -1,6 +1,7 @@
 # The private Wine prefix of a session: checked, created once, rebuilt only when broken or when
 # what it was made from has changed.
-# Sourced by wine-session.sh; expects WINEPREFIX, DISPLAY and a running wineserver where stated.
+# Sourced by wine-session.sh; expects WINEPREFIX, DV_WINE_ARCH (win64 or win32), DISPLAY and a
+# running wineserver where stated.
 
 readonly kPrefixStamp=.dv-prefix-ready
 # Changes whenever dv_prefix_create sets something new, so that older prefixes are made again.
@@ -27,9 +28,26 @@ dv_wine_fonts_dir() {
   done
 }
 
-# The facts a prefix is made from, one a line; a prefix made from others is made again.
+# Prints the loader of 32-bit Wine, or nothing when this Wine runs 64-bit programs only.
+dv_wine32_loader() {
+  local wineBin candidate
+  wineBin=$(command -v wine) || return 0
+  # Debian's wine is a script that picks a loader from lib/wine; an upstream wine is the 32-bit
+  # loader itself when it is a 32-bit program.
+  for candidate in "$(dirname "$wineBin")/../lib/wine/wine" /usr/lib/wine/wine "$wineBin"; do
+    if [[ -x $candidate && $(od -An -tx1 -j4 -N1 "$candidate" 2>/dev/null) == " 01" ]]; then
+      realpath "$candidate"
+      return 0
+    fi
+  done
+}
+
+# The facts a prefix is made from, one a line; a prefix made from others is made again. A 64-bit
+# prefix made before 32-bit Wine was installed has no 32-bit system: that makes it anew too.
 dv_prefix_stamp() {
   echo "wine: $(WINEDEBUG=-all wine --version)"
+  echo "arch: $DV_WINE_ARCH"
+  echo "wine32: $(dv_wine32_loader)"
   echo "settings: $kPrefixSettings"
   echo "wine fonts: $(dv_wine_fonts_dir)"
 }
@@ -82,6 +100,10 @@ dv_prefix_substitute_dialog_font() {
 # dv_prefix_create logfile: fills an empty prefix. Needs DISPLAY and the session's wineserver.
 dv_prefix_create() {
   local log=$1
+  if [[ $DV_WINE_ARCH == win32 && -z $(dv_wine32_loader) ]]; then
+    dv_say "a 32-bit prefix needs 32-bit Wine (Debian: dpkg --add-architecture i386, then wine32:i386)"
+    return 1
+  fi
   if ! wine wineboot -i >"$log" 2>&1; then
     dv_say "wineboot -i failed; its log ($log):"
     cat "$log" >&2

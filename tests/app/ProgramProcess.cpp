@@ -63,24 +63,14 @@ std::wstring TProgramProcess::WideImagePath() const {
 }
 
 std::vector<HWND> TProgramProcess::Windows(const char* className, const wchar_t* caption) const {
-  struct TSearch {
-    DWORD processId;
-    const char* className;
-    const wchar_t* caption;
-    std::vector<HWND> found;
-  } search{info_.dwProcessId, className, caption, {}};
-  EnumWindows(
-      [](HWND window, LPARAM parameter) -> BOOL {
-        auto& search = *reinterpret_cast<TSearch*>(parameter);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != search.processId || ClassNameOf(window) != search.className) return TRUE;
-        if (search.caption == nullptr || WindowTextW(window) == search.caption)
-          search.found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> found;
+  for (HWND window : TopLevelWindows()) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != info_.dwProcessId || ClassNameOf(window) != className) continue;
+    if (caption == nullptr || WindowTextW(window) == caption) found.push_back(window);
+  }
+  return found;
 }
 
 HWND TProgramProcess::WaitForWindow(const char* className, const wchar_t* caption,

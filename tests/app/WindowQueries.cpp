@@ -26,18 +26,27 @@ std::string ClassNameOf(HWND window) {
   return std::string(name, static_cast<size_t>(length > 0 ? length : 0));
 }
 
+namespace {
+
+// A named callback rather than a lambda: the 32-bit system calls it as stdcall.
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> ChildWindows(HWND parent, const char* className) {
-  struct TSearch {
-    const char* className;
-    std::vector<HWND> found;
-  } search{className, {}};
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM parameter) -> BOOL {
-        auto& search = *reinterpret_cast<TSearch*>(parameter);
-        if (ClassNameOf(window) == search.className) search.found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> children;
+  EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&children));
+  std::vector<HWND> found;
+  for (HWND child : children)
+    if (ClassNameOf(child) == className) found.push_back(child);
+  return found;
+}
+
+std::vector<HWND> TopLevelWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
 }

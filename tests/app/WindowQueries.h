@@ -14,3 +14,5 @@ std::wstring ControlTextW(HWND control);
 std::string ClassNameOf(HWND window);
 // Child windows of parent (all levels) whose class matches.
 std::vector<HWND> ChildWindows(HWND parent, const char* className);
+// Every top-level window of the desktop, top first.
+std::vector<HWND> TopLevelWindows();

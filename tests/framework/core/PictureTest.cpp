@@ -250,6 +250,29 @@ TEST_F(PictureData, FilesAreReadByTheClassOfTheirExtension) {
   EXPECT_EQ(TestGraphicOf(picture)->Payload(), Text("abc"));
 }
 
+TEST_F(PictureData, SavedFilesReadBackWhateverTheirLength) {
+  const std::string name = testing::TempDir() + "picture-saved.tst";
+  // Longer than one read block, and with every byte value.
+  Bytes payload(10000);
+  for (size_t i = 0; i < payload.size(); ++i)
+    payload[i] = static_cast<uint8_t>(i * 7);
+  picture.TakeGraphic(std::make_unique<TTestGraphic>(payload));
+  picture.SaveToFile(name);
+  TPicture loaded;
+  loaded.LoadFromFile(name);
+  std::remove(name.c_str());
+  ASSERT_NE(TestGraphicOf(loaded), nullptr);
+  EXPECT_EQ(TestGraphicOf(loaded)->Payload(), payload);
+
+  const std::string unwritable = testing::TempDir() + "no-such-folder/picture.tst";
+  try {
+    picture.SaveToFile(unwritable);
+    FAIL();
+  } catch (const EStreamError& e) {
+    EXPECT_EQ(e.Message(), "Cannot create file \"" + unwritable + "\"");
+  }
+}
+
 TEST_F(PictureData, ClipboardFormatsChooseTheGraphicClass) {
   TPicture::RegisterClipboardGraphic(49001, TTestGraphic::StaticClassInfo(),
                                      GraphicFactory<TTestGraphic>());
