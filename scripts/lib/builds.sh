@@ -13,7 +13,9 @@ dv_configure() {
   local type=Release
   [[ $build == host ]] && type=RelWithDebInfo
   local args=(-S "$DV_ROOT" -G Ninja -DCMAKE_BUILD_TYPE="${DV_BUILD_TYPE:-$type}"
-    -DDV_VERSION="${DV_VERSION:-}")
+    -DDV_VERSION="${DV_VERSION:-}"
+    # Said every time: an older test command configured the i686 build without its tests.
+    -DDV_BUILD_TESTS=ON)
   # A compiler cache outside the clone (Debian's ccache, installed with the other packages; its
   # cache in ~/.cache/ccache): rebuilds after a branch switch, in a second clone or in the CI run
   # that follows a session on its machine cost a lookup per unchanged file.
