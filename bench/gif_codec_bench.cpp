@@ -15,12 +15,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "CpuTiming.h"
 #include "GifCorpus.h"
 #include "GifTestFiles.h"
 #include "imaging/gif/FrameDib.h"
@@ -29,26 +29,6 @@
 #include "imaging/gif/GIFIndexedEncoder.h"
 
 namespace {
-
-// CPU time of this thread: the figures stay fair on a machine shared with other work.
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-// Runs work until at least `seconds` of CPU time have passed; returns seconds per run.
-double SecondsPerRun(const std::function<void()>& work, double seconds) {
-  int runs = 0;
-  const double start = ThreadSeconds();
-  double elapsed = 0;
-  do {
-    work();
-    ++runs;
-    elapsed = ThreadSeconds() - start;
-  } while (elapsed < seconds);
-  return elapsed / runs;
-}
 
 struct Pair {
   double ours = 0;

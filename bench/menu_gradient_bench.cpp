@@ -3,34 +3,15 @@
 // the peer computes the colour of every pixel and stores it. Prints megapixels per second of
 // both from one run and the ratio ours / peer.
 // Usage: menu_gradient_bench [seconds per measurement]
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <vector>
 
+#include "CpuTiming.h"
 #include "controls/menu/core/MenuGradients.h"
 
 namespace {
-
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-double SecondsPerRun(const std::function<void()>& work, double seconds) {
-  work();
-  int runs = 0;
-  const double start = ThreadSeconds();
-  double elapsed = 0;
-  do {
-    work();
-    ++runs;
-    elapsed = ThreadSeconds() - start;
-  } while (elapsed < seconds);
-  return elapsed / runs;
-}
 
 // The plain way: every pixel's colour computed and stored on its own.
 void PeerFill(const TPixelRows& rows, const TRect& rect, TGradientDirection direction, TColor start,
@@ -60,9 +41,10 @@ int main(int argc, char** argv) {
   const double megapixels = width * height / 1e6;
   std::printf("%-12s %14s %14s %8s\n", "direction", "ours Mpx/s", "peer Mpx/s", "ratio");
   for (const TGradientDirection direction : {gdVertical, gdHorizontal}) {
-    const double ours =
-        SecondsPerRun([&] { FillGradientPixels(rows, all, direction, from, to, all); }, seconds);
-    const double peer = SecondsPerRun([&] { PeerFill(rows, all, direction, from, to); }, seconds);
+    const double ours = SecondsPerRun(
+        [&] { FillGradientPixels(rows, all, direction, from, to, all); }, seconds, true);
+    const double peer =
+        SecondsPerRun([&] { PeerFill(rows, all, direction, from, to); }, seconds, true);
     std::printf("%-12s %14.1f %14.1f %8.2f\n", direction == gdVertical ? "vertical" : "horizontal",
                 megapixels / ours, megapixels / peer, peer / ours);
   }
