@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "dialer/DorvFunctions.h"
-#include "framework/win/Registry.h"
+#include "framework/win/platform/Registry.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "app/MainForm.h"
 #include "app/ProgramUnits.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const TProgramUnits units;

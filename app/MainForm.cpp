@@ -3,8 +3,8 @@
 #include "controls/menu/MenuAnimation.h"
 #include "controls/tray/DvTrayIcon.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/Application.h"
-#include "framework/win/EventDispatch.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/platform/EventDispatch.h"
 
 const TClassInfo& TMainFrm::StaticClassInfo() {
   static const TClassInfo info = DefineClassInfo<TMainFrm, TForm>("TMainFrm");

@@ -10,7 +10,7 @@
 #include "app/MainFormView.h"
 #include "app/ResumeCheck.h"
 #include "dialer/LinkDropWatch.h"
-#include "framework/win/Forms.h"
+#include "framework/win/forms/Forms.h"
 
 class TMainFrm : public TForm {
   DV_CLASS(TMainFrm)

@@ -9,9 +9,9 @@
 #include "controls/images/DvImageSquare.h"
 #include "controls/tray/DvTrayIcon.h"
 #include "dialer/DorvRTL.h"
-#include "framework/win/Application.h"
-#include "framework/win/Forms.h"
-#include "framework/win/Timers.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/forms/Forms.h"
+#include "framework/win/platform/Timers.h"
 
 TTimer& TMainFormView::UpdateTimer() const {
   return form_.Component<TTimer>("UpdateTimer");

@@ -8,10 +8,10 @@
 #include "controls/menu/MenuAnimation.h"
 #include "controls/menu/MenuControls.h"
 #include "controls/tray/TrayControls.h"
-#include "framework/win/Forms.h"
-#include "framework/win/Image.h"
-#include "framework/win/Menus.h"
-#include "framework/win/Timers.h"
+#include "framework/win/forms/Forms.h"
+#include "framework/win/menus/Menus.h"
+#include "framework/win/platform/Timers.h"
+#include "framework/win/stdctrls/Image.h"
 #include "imaging/gif/GIFRegistration.h"
 
 TProgramUnits::TProgramUnits() {

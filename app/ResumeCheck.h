@@ -11,8 +11,8 @@
 
 #include <functional>
 
-#include "framework/win/SystemTimer.h"
-#include "framework/win/UtilityWindow.h"
+#include "framework/win/platform/SystemTimer.h"
+#include "framework/win/platform/UtilityWindow.h"
 
 class TResumeCheck {
  public:

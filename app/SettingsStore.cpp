@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "framework/win/Registry.h"
+#include "framework/win/platform/Registry.h"
 
 namespace {
 

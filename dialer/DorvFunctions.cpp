@@ -6,7 +6,7 @@
 #include <wininet.h>
 
 #include "framework/core/SysUtils.h"
-#include "framework/win/Registry.h"
+#include "framework/win/platform/Registry.h"
 #include "dialer/InternetApi.h"
 #include "dialer/InternetHandle.h"
 

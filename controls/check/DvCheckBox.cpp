@@ -4,7 +4,7 @@
 #include "controls/edit/DvFrameController.h"
 #include "framework/core/Filer.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/ControlPublish.h"
+#include "framework/win/controls/ControlPublish.h"
 
 const TClassInfo& TDvCustomButton::StaticClassInfo() {
   static const TClassInfo info =

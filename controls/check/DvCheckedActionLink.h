@@ -3,7 +3,7 @@
 // change reaches the button as an action update, which raises no OnClick.
 #pragma once
 
-#include "framework/win/ControlActionLink.h"
+#include "framework/win/controls/ControlActionLink.h"
 
 class TDvCustomGlyphButton;
 

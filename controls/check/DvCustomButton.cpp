@@ -1,7 +1,7 @@
 #include "controls/check/DvCustomButton.h"
 
 #include "controls/common/core/DvTextLayers.h"
-#include "framework/win/Themes.h"
+#include "framework/win/platform/Themes.h"
 
 const std::vector<std::string>& AlignmentVerticalNames() {
   static const std::vector<std::string> names = {"avTop", "avCenter", "avBottom"};

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "controls/common/DvCommonTypes.h"
-#include "framework/win/CustomControl.h"
+#include "framework/win/controls/CustomControl.h"
 
 enum TAlignmentVertical { avTop, avCenter, avBottom };
 enum TDvHotTrackColorType { htctComplement, htctActual };

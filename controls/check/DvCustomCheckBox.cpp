@@ -2,7 +2,7 @@
 
 #include <vsstyle.h>
 
-#include "framework/win/Themes.h"
+#include "framework/win/platform/Themes.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "controls/edit/DvFrameController.h"
 #include "framework/core/ScopedFlag.h"
 #include "framework/core/SysUtils.h"
-#include "framework/win/Themes.h"
+#include "framework/win/platform/Themes.h"
 
 TDvCustomGlyphButton::TDvCustomGlyphButton(TComponent* owner)
     : TDvCustomButton(owner), customGlyphs_(std::make_unique<TStoredBitmap>()) {

@@ -7,7 +7,7 @@
 
 #include "controls/check/DvCustomButton.h"
 #include "controls/edit/FramingNotification.h"
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 
 class TDvFrameController;
 

@@ -5,8 +5,8 @@
 #include "controls/common/DvCanvasTools.h"
 #include "controls/common/DvColors.h"
 #include "framework/core/SysUtils.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Themes.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/platform/Themes.h"
 
 namespace {
 

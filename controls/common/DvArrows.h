@@ -3,7 +3,7 @@
 
 #include "controls/common/DvScopedOverride.h"
 #include "framework/core/Types.h"
-#include "framework/win/Canvas.h"
+#include "framework/win/graphics/Canvas.h"
 
 enum TArrowDirection { adUp = 0, adDown = 1, adLeft = 2, adRight = 3 };
 

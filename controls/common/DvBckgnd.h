@@ -4,7 +4,7 @@
 
 #include "controls/common/DvCommonTypes.h"
 #include "controls/common/DvGrafx.h"
-#include "framework/win/GraphicControl.h"
+#include "framework/win/controls/GraphicControl.h"
 
 enum TDvHighlightLocation { hlCenter, hlUpperLeft, hlLowerRight };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "framework/core/SysUtils.h"
-#include "framework/win/Controls.h"
+#include "framework/win/controls/Controls.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/win/SystemTimer.h"
+#include "framework/win/platform/SystemTimer.h"
 
 class TControl;
 

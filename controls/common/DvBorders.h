@@ -6,7 +6,7 @@
 
 #include "controls/common/DvCommonTypes.h"
 #include "framework/core/Types.h"
-#include "framework/win/Canvas.h"
+#include "framework/win/graphics/Canvas.h"
 
 // Left and top sides in upperLeft, then right and bottom in lowerRight (so the two corners shared
 // with the upper-left lines take lowerRight); the interior shrinks on every requested side, also

@@ -2,7 +2,7 @@
 // this scope keeps copies and puts them back on every path.
 #pragma once
 
-#include "framework/win/Canvas.h"
+#include "framework/win/graphics/Canvas.h"
 
 class KeptCanvasTools {
  public:

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "framework/win/Font.h"
+#include "framework/win/graphics/Font.h"
 
 THsl240 ColorToHsl240(TColor color) {
   return ColorToHsl240(color, ColorToRGB);

@@ -3,7 +3,7 @@
 #include "controls/common/DvLabel.h"
 #include "controls/edit/DvFrameController.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/ControlPublish.h"
+#include "framework/win/controls/ControlPublish.h"
 
 const std::vector<std::string>& DvCondenseCaptionNames() {
   static const std::vector<std::string> names = {"ccNone", "ccAtEnd", "ccWithinPath"};

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "controls/common/DvScopedOverride.h"
-#include "framework/win/Font.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/Font.h"
+#include "framework/win/graphics/GdiObjects.h"
 
 // A copy of font (face, height, weight, italic, underline, strike-out and pitch) whose text runs
 // at degrees counter-clockwise from the horizontal, in the default character set so that any

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "framework/win/CustomControl.h"
-#include "framework/win/Forms.h"
-#include "framework/win/GdiObjects.h"
-#include "framework/win/WinControl.h"
+#include "framework/win/controls/CustomControl.h"
+#include "framework/win/controls/WinControl.h"
+#include "framework/win/forms/Forms.h"
+#include "framework/win/graphics/GdiObjects.h"
 
 namespace {
 

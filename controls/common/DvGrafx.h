@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "framework/core/Types.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Canvas.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Canvas.h"
 
 class TControl;
 

@@ -9,7 +9,7 @@
 #include "controls/common/DvLayeredBorders.h"
 #include "controls/common/core/DvTextLayers.h"
 #include "controls/edit/FramingNotification.h"
-#include "framework/win/Label.h"
+#include "framework/win/stdctrls/Label.h"
 
 class TDvFrameController;
 

@@ -6,8 +6,8 @@
 #include "controls/common/DvFonts.h"
 #include "controls/common/DvLabel.h"
 #include "controls/common/core/DvGeometry.h"
-#include "framework/win/GdiObjects.h"
-#include "framework/win/WinControl.h"
+#include "framework/win/controls/WinControl.h"
+#include "framework/win/graphics/GdiObjects.h"
 
 namespace {
 

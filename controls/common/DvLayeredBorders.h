@@ -4,7 +4,7 @@
 
 #include "controls/common/DvCommonTypes.h"
 #include "framework/core/Types.h"
-#include "framework/win/Canvas.h"
+#include "framework/win/graphics/Canvas.h"
 
 struct TLayeredBorders {
   TFrameStyleEx outer = fsNone;

@@ -8,10 +8,10 @@
 #include "controls/common/DvBorders.h"
 #include "controls/common/DvGrafx.h"
 #include "controls/common/core/DvGeometry.h"
-#include "framework/win/Application.h"
-#include "framework/win/SystemTimer.h"
-#include "framework/win/WinControl.h"
-#include "framework/win/Themes.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/platform/SystemTimer.h"
+#include "framework/win/controls/WinControl.h"
+#include "framework/win/platform/Themes.h"
 
 const std::vector<std::string>& DvControlButtonStyleNames() {
   static const std::vector<std::string> names = {"cbsNone",  "cbsLeft", "cbsUp",

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/win/Bitmap.h"
-#include "framework/win/GraphicControl.h"
+#include "framework/win/controls/GraphicControl.h"
+#include "framework/win/graphics/Bitmap.h"
 
 class TSystemTimer;
 

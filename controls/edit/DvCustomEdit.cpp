@@ -5,8 +5,8 @@
 #include "controls/edit/DvOldPropReader.h"
 #include "controls/edit/SystemVersion.h"
 #include "framework/core/Filer.h"
-#include "framework/win/Application.h"
-#include "framework/win/Themes.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/platform/Themes.h"
 
 TDvCustomEdit::TDvCustomEdit(TComponent* owner) : TCustomEdit(owner) {
   ControlStyleExclude(csSetCaption);

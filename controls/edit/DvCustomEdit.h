@@ -4,8 +4,8 @@
 #pragma once
 
 #include "controls/common/DvCommonTypes.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/Edit.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/stdctrls/Edit.h"
 
 class TDvFrameController;
 

@@ -7,7 +7,7 @@
 #include "controls/edit/FramingNotification.h"
 #include "framework/core/Filer.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/Controls.h"
+#include "framework/win/controls/Controls.h"
 
 TDvFrameController::TDvFrameController(TComponent* owner) : TComponent(owner) {}
 

@@ -1,6 +1,6 @@
 #include "controls/edit/DvSpinButtons.h"
 
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 
 const std::vector<std::string>& SpinDirectionNames() {
   static const std::vector<std::string> names = {"sdUpDown", "sdLeftRight"};

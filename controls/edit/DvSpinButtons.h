@@ -5,7 +5,7 @@
 
 #include "controls/common/DvCommonTypes.h"
 #include "controls/edit/DvControlButton.h"
-#include "framework/win/WinControl.h"
+#include "framework/win/controls/WinControl.h"
 
 enum TSpinDirection { sdUpDown, sdLeftRight };
 

@@ -1,7 +1,7 @@
 // Published properties of the spin button pair and its buttons.
 #include "controls/edit/DvSpinButtons.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/ControlPublish.h"
+#include "framework/win/controls/ControlPublish.h"
 
 const TClassInfo& TDvControlButton::StaticClassInfo() {
   using C = TDvControlButton;

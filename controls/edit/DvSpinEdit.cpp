@@ -5,8 +5,8 @@
 #include "controls/edit/DefaultBeep.h"
 #include "controls/edit/SpinInputRules.h"
 #include "controls/edit/SpinValueText.h"
-#include "framework/win/Application.h"
-#include "framework/win/Themes.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/platform/Themes.h"
 
 TDvSpinEdit::TDvSpinEdit(TComponent* owner) : TDvCustomEdit(owner) {
   buttons_ = &TComponent::Create<TDvSpinButtons>(*this);

@@ -2,7 +2,7 @@
 #include "controls/edit/DvFrameController.h"
 #include "controls/edit/DvSpinEdit.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/ControlPublish.h"
+#include "framework/win/controls/ControlPublish.h"
 
 const TClassInfo& TDvCustomEdit::StaticClassInfo() {
   static const TClassInfo info = DefineClassInfo<TDvCustomEdit, TCustomEdit>("TDvCustomEdit");

@@ -5,7 +5,7 @@
 #include "controls/images/DvImageListData.h"
 #include "framework/core/ScopedFlag.h"
 #include "framework/core/SysUtils.h"
-#include "framework/win/PictureBitmap.h"
+#include "framework/win/graphics/PictureBitmap.h"
 
 namespace {
 

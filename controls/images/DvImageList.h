@@ -11,8 +11,8 @@
 #include "controls/images/DvImageListTypes.h"
 #include "framework/core/Picture.h"
 #include "framework/core/StringList.h"
-#include "framework/win/BitmapFormats.h"
-#include "framework/win/ImageList.h"
+#include "framework/win/graphics/BitmapFormats.h"
+#include "framework/win/imagelists/ImageList.h"
 
 // The pixel format of a display depth (1, 4, 8, 15, 16, 24, 32); pfDevice for any other.
 TPixelFormat PixelFormatOfDepth(int bitsPerPixel);

@@ -7,9 +7,9 @@
 #include "controls/images/ImageListStream.h"
 #include "framework/core/Streams.h"
 #include "framework/core/SysUtils.h"
-#include "framework/win/ComInterface.h"
-#include "framework/win/GlobalMemory.h"
-#include "framework/win/Themes.h"
+#include "framework/win/platform/ComInterface.h"
+#include "framework/win/platform/GlobalMemory.h"
+#include "framework/win/platform/Themes.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "framework/win/ImageListHandle.h"
+#include "framework/win/imagelists/ImageListHandle.h"
 
 class TStream;
 

@@ -6,7 +6,7 @@
 
 #include "controls/images/DvImageListTypes.h"
 #include "framework/core/Collections.h"
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 
 class TDvImageList;
 

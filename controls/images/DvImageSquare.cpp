@@ -1,9 +1,9 @@
 #include "controls/images/DvImageSquare.h"
 
-#include "framework/win/GdiObjects.h"
-#include "framework/win/ImageList.h"
-#include "framework/win/Themes.h"
-#include "framework/win/WinControl.h"
+#include "framework/win/controls/WinControl.h"
+#include "framework/win/graphics/GdiObjects.h"
+#include "framework/win/imagelists/ImageList.h"
+#include "framework/win/platform/Themes.h"
 
 namespace {
 

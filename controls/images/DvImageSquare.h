@@ -3,8 +3,8 @@
 // while disabled) and an optional pressed look.
 #pragma once
 
-#include "framework/win/ChangeLink.h"
-#include "framework/win/GraphicControl.h"
+#include "framework/win/controls/GraphicControl.h"
+#include "framework/win/imagelists/ChangeLink.h"
 
 class TCustomImageList;
 

@@ -2,8 +2,8 @@
 #include "framework/core/TypInfo.h"
 
 #include "controls/images/DvImageSquare.h"
-#include "framework/win/ControlPublish.h"
-#include "framework/win/ImageList.h"
+#include "framework/win/controls/ControlPublish.h"
+#include "framework/win/imagelists/ImageList.h"
 
 const TClassInfo& TDvImageSquare::StaticClassInfo() {
   using C = TDvImageSquare;

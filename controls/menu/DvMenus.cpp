@@ -5,7 +5,7 @@
 #include "controls/menu/paint/DvMenuUtil.h"
 #include "framework/core/SysUtils.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/ImageList.h"
+#include "framework/win/imagelists/ImageList.h"
 
 std::string StyledMenuVersionText() {
   return Format("%u.%u.%u.%u", (kStyledMenuVersion >> 24) & 0xFF, (kStyledMenuVersion >> 16) & 0xFF,

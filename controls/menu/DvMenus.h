@@ -7,9 +7,9 @@
 
 #include "controls/menu/StyledMenu.h"
 #include "controls/menu/StyledMenuCore.h"
-#include "framework/win/GdiObjects.h"
-#include "framework/win/MainMenu.h"
-#include "framework/win/PopupMenu.h"
+#include "framework/win/graphics/GdiObjects.h"
+#include "framework/win/menus/MainMenu.h"
+#include "framework/win/menus/PopupMenu.h"
 
 class TCustomDvMenuStyler;
 

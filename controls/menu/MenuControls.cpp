@@ -4,7 +4,7 @@
 #include "controls/menu/styler/DvMenuStyler.h"
 #include "controls/menu/styler/DvMenuStylers.h"
 #include "controls/menu/DvMenus.h"
-#include "framework/win/Menus.h"
+#include "framework/win/menus/Menus.h"
 
 void RegisterMenuControls() {
   RegisterMenuClasses();

@@ -2,8 +2,8 @@
 
 #include "controls/menu/paint/DvMenuPainter.h"
 #include "controls/menu/styler/DvMenuStyler.h"
-#include "framework/win/Menu.h"
-#include "framework/win/MenuItem.h"
+#include "framework/win/menus/Menu.h"
+#include "framework/win/menus/MenuItem.h"
 
 namespace {
 constexpr char kInternalStylerName[] = "InternalMenuStyler";

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "framework/core/Classes.h"
-#include "framework/win/MenuTypes.h"
+#include "framework/win/menus/MenuTypes.h"
 
 class TCustomDvMenuStyler;
 class TMenu;

@@ -4,10 +4,10 @@
 #include "controls/tray/TrayNotifyRecord.h"
 #include "controls/tray/TrayShellCalls.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/Application.h"
-#include "framework/win/ImageList.h"
-#include "framework/win/PopupMenu.h"
-#include "framework/win/UtilityWindow.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/imagelists/ImageList.h"
+#include "framework/win/menus/PopupMenu.h"
+#include "framework/win/platform/UtilityWindow.h"
 
 namespace {
 

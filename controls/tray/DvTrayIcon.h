@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "framework/core/Classes.h"
-#include "framework/win/Icon.h"
-#include "framework/win/SystemTimer.h"
+#include "framework/win/graphics/Icon.h"
+#include "framework/win/platform/SystemTimer.h"
 
 class TApplication;
 class TCustomImageList;

@@ -4,9 +4,9 @@
 
 #include "controls/tray/TaskbarCreated.h"
 #include "controls/tray/TrayNotifyRecord.h"
-#include "framework/win/Application.h"
-#include "framework/win/Forms.h"
-#include "framework/win/PopupMenu.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/forms/Forms.h"
+#include "framework/win/menus/PopupMenu.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "imaging/gif/DvGIFImage.h"
 
 #include "framework/core/TypInfo.h"
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 #include "imaging/gif/GIFBitmapAdapter.h"
 #include "imaging/gif/GIFFrameGraphic.h"
 

@@ -1,6 +1,6 @@
 // Assignment between TDvGIFImage and the other graphics.
 #include "framework/core/Picture.h"
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 #include "imaging/gif/DvGIFImage.h"
 #include "imaging/gif/GIFBitmapAdapter.h"
 #include "imaging/gif/GIFFrameGraphic.h"

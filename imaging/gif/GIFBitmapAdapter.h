@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 #include "imaging/gif/GIFFrameBitmap.h"
 
 class TGIFBitmapAdapter : public IGIFFrameBitmap {

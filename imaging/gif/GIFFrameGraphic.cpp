@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "framework/core/SysUtils.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/graphics/GdiObjects.h"
 #include "imaging/gif/DvGIFImage.h"
 #include "imaging/gif/GIFBitmapAdapter.h"
 #include "imaging/gif/GIFKeyedStretch.h"

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "framework/win/Bitmap.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/graphics/GdiObjects.h"
 
 namespace {
 // Selects and realises a palette in a DC for a scope; the previous palette goes back.

@@ -14,8 +14,8 @@
 #include "tests/app/FakeDialerView.h"
 #include "tests/app/ScratchProgramKeys.h"
 #include "tests/dialer/InternetFake.h"
-#include "tests/framework/win/RegistryRecorder.h"
-#include "tests/framework/win/RegistryScratch.h"
+#include "tests/framework/win/platform/RegistryRecorder.h"
+#include "tests/framework/win/platform/RegistryScratch.h"
 
 using Lines = std::vector<std::string>;
 

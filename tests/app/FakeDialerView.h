@@ -13,7 +13,7 @@
 #include "app/DialerController.h"
 #include "app/DialerView.h"
 #include "tests/dialer/InternetFake.h"
-#include "tests/framework/win/RegistryRecorder.h"
+#include "tests/framework/win/platform/RegistryRecorder.h"
 
 class TFakeDialerView : public IDialerView {
  public:

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "dialer/InternetHandle.h"
-#include "framework/win/GdiObjects.h"
-#include "framework/win/GlobalMemory.h"
-#include "framework/win/RegistryKey.h"
+#include "framework/win/graphics/GdiObjects.h"
+#include "framework/win/platform/GlobalMemory.h"
+#include "framework/win/platform/RegistryKey.h"
 
 THandleCensus THandleCensus::Take() {
   THandleCensus census;

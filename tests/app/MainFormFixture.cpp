@@ -1,7 +1,7 @@
 #include "tests/app/MainFormFixture.h"
 
 #include "app/ProgramUnits.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 #include "tests/app/ScratchProgramKeys.h"
 
 MainFormTest::MainFormTest() {

@@ -10,9 +10,9 @@
 
 #include "app/MainForm.h"
 #include "tests/dialer/InternetFake.h"
-#include "tests/framework/win/RegistryRecorder.h"
-#include "tests/framework/win/RegistryScratch.h"
-#include "tests/framework/win/WinTestSupport.h"
+#include "tests/framework/win/controls/WinTestSupport.h"
+#include "tests/framework/win/platform/RegistryRecorder.h"
+#include "tests/framework/win/platform/RegistryScratch.h"
 
 class MainFormTest : public testing::Test {
  protected:

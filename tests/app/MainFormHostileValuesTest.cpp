@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "controls/check/DvCheckBox.h"
-#include "framework/win/Application.h"
-#include "framework/win/Timers.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/platform/Timers.h"
 #include "tests/app/DialogWatcher.h"
 #include "tests/app/HebrewNotice.h"
 #include "tests/app/MainFormFixture.h"

@@ -6,9 +6,9 @@
 #include "controls/check/DvCheckBox.h"
 #include "controls/common/DvLabel.h"
 #include "controls/edit/DvSpinEdit.h"
-#include "framework/win/Image.h"
-#include "framework/win/Menus.h"
-#include "framework/win/Timers.h"
+#include "framework/win/menus/Menus.h"
+#include "framework/win/platform/Timers.h"
+#include "framework/win/stdctrls/Image.h"
 #include "tests/app/MainFormFixture.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "controls/edit/DvSpinEdit.h"
 #include "controls/menu/MenuAnimation.h"
 #include "controls/tray/DvTrayIcon.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 #include "tests/app/MainFormFixture.h"
 
 namespace {

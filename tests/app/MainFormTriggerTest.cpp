@@ -11,7 +11,7 @@
 #include "controls/common/DvLabel.h"
 #include "dialer/DorvRTL.h"
 #include "dialer/RasApi.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 #include "tests/app/DialogWatcher.h"
 #include "tests/app/MainFormFixture.h"
 

@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include "tests/framework/win/RegistryRecorder.h"
-#include "tests/framework/win/RegistryScratch.h"
+#include "tests/framework/win/platform/RegistryRecorder.h"
+#include "tests/framework/win/platform/RegistryScratch.h"
 
 inline void ScratchProgramKeys(TRegistryRecorder& registry, const TRegistryScratch& scratch) {
   const std::string path = scratch.Path();

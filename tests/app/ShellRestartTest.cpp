@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "controls/tray/DvTrayIcon.h"
-#include "framework/win/Timers.h"
+#include "framework/win/platform/Timers.h"
 #include "tests/app/HandleCensus.h"
 #include "tests/app/MainFormFixture.h"
 #include "tests/app/ScreenPixels.h"

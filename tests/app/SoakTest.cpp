@@ -18,9 +18,9 @@
 #include "controls/common/DvLabel.h"
 #include "controls/images/DvImageSquare.h"
 #include "controls/tray/DvTrayIcon.h"
-#include "framework/win/Application.h"
-#include "framework/win/Menus.h"
-#include "framework/win/Timers.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/menus/Menus.h"
+#include "framework/win/platform/Timers.h"
 #include "tests/app/HandleCensus.h"
 #include "tests/app/MainFormFixture.h"
 

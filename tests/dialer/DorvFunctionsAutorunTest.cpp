@@ -9,9 +9,9 @@
 
 #include "dialer/DorvFunctions.h"
 #include "framework/core/SysUtils.h"
-#include "tests/framework/win/RegistryError.h"
-#include "tests/framework/win/RegistryRecorder.h"
-#include "tests/framework/win/RegistryScratch.h"
+#include "tests/framework/win/platform/RegistryError.h"
+#include "tests/framework/win/platform/RegistryRecorder.h"
+#include "tests/framework/win/platform/RegistryScratch.h"
 
 namespace {
 

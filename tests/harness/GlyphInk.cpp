@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/GdiObjects.h"
 #include "tests/support/win/PixelSurface.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/GdiObjects.h"
 #include "tests/harness/GlyphInk.h"
 #include "tests/support/win/PixelSurface.h"
 

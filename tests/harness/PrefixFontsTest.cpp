@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/GdiObjects.h"
 #include "tests/app/HebrewNotice.h"
 #include "tests/harness/GlyphInk.h"
 #include "tests/support/win/PixelSurface.h"

@@ -8,11 +8,11 @@
 #include "controls/menu/paint/MenuFills.h"
 #include "controls/menu/paint/MenuFontSmoothing.h"
 #include "controls/menu/StyledMenu.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/ImageList.h"
-#include "framework/win/MainMenu.h"
-#include "framework/win/MenuItem.h"
-#include "framework/win/PopupMenu.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/imagelists/ImageList.h"
+#include "framework/win/menus/MainMenu.h"
+#include "framework/win/menus/MenuItem.h"
+#include "framework/win/menus/PopupMenu.h"
 
 namespace {
 

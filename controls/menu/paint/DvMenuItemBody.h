@@ -7,7 +7,7 @@
 #include <string>
 
 #include "framework/core/Types.h"
-#include "framework/win/MenuTypes.h"
+#include "framework/win/menus/MenuTypes.h"
 
 class IStyledMenu;
 class TCanvas;

@@ -11,11 +11,11 @@
 #include "controls/menu/paint/MenuBackgroundPainter.h"
 #include "controls/menu/paint/MenuSideBarPainter.h"
 #include "controls/menu/StyledMenu.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/ImageList.h"
-#include "framework/win/MenuItem.h"
-#include "framework/win/MenuItemPainter.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/imagelists/ImageList.h"
+#include "framework/win/menus/MenuItem.h"
+#include "framework/win/menus/MenuItemPainter.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "framework/core/Types.h"
-#include "framework/win/MenuTypes.h"
-#include "framework/win/ShortCuts.h"
+#include "framework/win/menus/MenuTypes.h"
+#include "framework/win/menus/ShortCuts.h"
 
 class TCanvas;
 class TCustomDvMenuStyler;

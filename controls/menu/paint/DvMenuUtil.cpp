@@ -5,12 +5,12 @@
 
 #include "controls/menu/styler/DvMenuStyler.h"
 #include "framework/core/Picture.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Font.h"
-#include "framework/win/GdiObjects.h"
-#include "framework/win/MainMenu.h"
-#include "framework/win/MenuItem.h"
-#include "framework/win/PopupMenu.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Font.h"
+#include "framework/win/graphics/GdiObjects.h"
+#include "framework/win/menus/MainMenu.h"
+#include "framework/win/menus/MenuItem.h"
+#include "framework/win/menus/PopupMenu.h"
 
 // ---- where an item sits ----
 

@@ -6,7 +6,7 @@
 
 #include "controls/menu/core/MenuStylerTypes.h"
 #include "framework/core/Types.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/GdiObjects.h"
 
 class TBackground;
 class TCanvas;

@@ -4,9 +4,9 @@
 #include "controls/menu/paint/DvMenuUtil.h"
 #include "controls/menu/paint/MenuFills.h"
 #include "controls/menu/StyledMenu.h"
-#include "framework/win/GdiObjects.h"
-#include "framework/win/MainMenu.h"
-#include "framework/win/MenuItem.h"
+#include "framework/win/graphics/GdiObjects.h"
+#include "framework/win/menus/MainMenu.h"
+#include "framework/win/menus/MenuItem.h"
 
 namespace {
 

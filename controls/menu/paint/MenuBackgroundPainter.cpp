@@ -5,8 +5,8 @@
 #include "controls/menu/paint/MenuFills.h"
 #include "controls/menu/styler/DvMenuBackground.h"
 #include "framework/core/Picture.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Canvas.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Canvas.h"
 
 namespace {
 

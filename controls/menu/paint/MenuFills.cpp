@@ -4,9 +4,9 @@
 
 #include "controls/menu/core/GradientEnds.h"
 #include "controls/menu/core/MenuGradients.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Font.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Font.h"
+#include "framework/win/graphics/GdiObjects.h"
 
 namespace {
 

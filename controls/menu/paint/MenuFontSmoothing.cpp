@@ -1,7 +1,7 @@
 #include "controls/menu/paint/MenuFontSmoothing.h"
 
-#include "framework/win/Font.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/Font.h"
+#include "framework/win/graphics/GdiObjects.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "controls/menu/paint/MenuFills.h"
 #include "controls/menu/styler/DvMenuSideBar.h"
 #include "framework/core/Picture.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/GdiObjects.h"
 
 namespace {
 

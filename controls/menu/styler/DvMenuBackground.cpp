@@ -1,7 +1,7 @@
 #include "controls/menu/styler/DvMenuBackground.h"
 
 #include "framework/core/Picture.h"
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 
 const TClassInfo& TBackground::StaticClassInfo() {
   using B = TBackground;

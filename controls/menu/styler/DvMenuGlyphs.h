@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/core/Classes.h"
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 
 class TMenu;
 

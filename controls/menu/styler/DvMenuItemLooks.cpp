@@ -1,6 +1,6 @@
 #include "controls/menu/styler/DvMenuItemLooks.h"
 
-#include "framework/win/SystemMenuFont.h"
+#include "framework/win/menus/SystemMenuFont.h"
 
 namespace {
 const std::vector<std::string>& Directions() {

@@ -4,7 +4,7 @@
 
 #include "controls/menu/styler/DvMenuGradientBar.h"
 #include "controls/menu/styler/DvMenuMarkLooks.h"
-#include "framework/win/Font.h"
+#include "framework/win/graphics/Font.h"
 
 class TSelectedItem : public TGradientBar, public TMarkLooks {
   DV_CLASS(TSelectedItem)

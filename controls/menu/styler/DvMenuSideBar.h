@@ -8,8 +8,8 @@
 #include "controls/menu/styler/DvMenuBackground.h"
 #include "controls/menu/core/MenuStylerTypes.h"
 #include "framework/core/Classes.h"
-#include "framework/win/Controls.h"
-#include "framework/win/Font.h"
+#include "framework/win/controls/Controls.h"
+#include "framework/win/graphics/Font.h"
 
 class TMenu;
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "framework/win/SystemMenuFont.h"
+#include "framework/win/menus/SystemMenuFont.h"
 
 namespace {
 constexpr int kArrowReserve = 15;

@@ -12,7 +12,7 @@
 #include "controls/menu/styler/DvMenuItemLooks.h"
 #include "controls/menu/styler/DvMenuSideBar.h"
 #include "framework/core/Classes.h"
-#include "framework/win/Font.h"
+#include "framework/win/graphics/Font.h"
 
 class TMenu;
 

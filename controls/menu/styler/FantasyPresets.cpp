@@ -7,7 +7,7 @@
 #include "controls/menu/styler/DvMenuStyler.h"
 #include "framework/core/Picture.h"
 #include "framework/core/SysUtils.h"
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 
 namespace {
 

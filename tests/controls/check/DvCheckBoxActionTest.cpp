@@ -8,7 +8,7 @@
 
 #include "controls/check/DvCheckBox.h"
 #include "framework/core/Actions.h"
-#include "framework/win/ControlActionLink.h"
+#include "framework/win/controls/ControlActionLink.h"
 #include "tests/controls/common/SpineTestForm.h"
 
 namespace {

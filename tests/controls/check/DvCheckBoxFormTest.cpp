@@ -9,7 +9,7 @@
 #include "controls/check/DvCheckBox.h"
 #include "controls/edit/EditControls.h"
 #include "framework/core/Actions.h"
-#include "framework/win/Menus.h"
+#include "framework/win/menus/Menus.h"
 #include "tests/support/win/RoundTripForm.h"
 
 namespace {

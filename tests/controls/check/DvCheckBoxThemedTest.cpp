@@ -6,7 +6,7 @@
 #include <vsstyle.h>
 
 #include "controls/check/DvCheckBox.h"
-#include "framework/win/Themes.h"
+#include "framework/win/platform/Themes.h"
 #include "tests/controls/common/SpineTestForm.h"
 #include "tests/controls/common/TestSurface.h"
 

@@ -9,7 +9,7 @@
 #include "controls/common/DvBckgnd.h"
 #include "controls/common/DvLabel.h"
 #include "controls/edit/EditControls.h"
-#include "framework/win/Menus.h"
+#include "framework/win/menus/Menus.h"
 #include "tests/support/win/RoundTripForm.h"
 
 namespace {

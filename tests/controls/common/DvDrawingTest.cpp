@@ -9,8 +9,8 @@
 #include "controls/common/DvFonts.h"
 #include "controls/common/DvGrafx.h"
 #include "controls/common/DvLayeredBorders.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/GdiObjects.h"
 #include "tests/controls/common/TestSurface.h"
 
 namespace {

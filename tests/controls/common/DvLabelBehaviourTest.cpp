@@ -10,7 +10,7 @@
 #include "controls/common/DvFonts.h"
 #include "controls/common/DvLabel.h"
 #include "controls/edit/DvFrameController.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/GdiObjects.h"
 #include "tests/controls/common/SpineTestForm.h"
 #include "tests/controls/common/TestSurface.h"
 

@@ -7,8 +7,8 @@
 #include "controls/edit/EditControls.h"
 #include "framework/core/FormReader.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/Application.h"
-#include "framework/win/StdCtrls.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/stdctrls/StdCtrls.h"
 
 const TClassInfo& TSpineTestForm::StaticClassInfo() {
   static const TClassInfo info = DefineClassInfo<TSpineTestForm, TForm>("TSpineTestForm");

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "controls/edit/DvSpinEdit.h"
-#include "framework/win/Forms.h"
+#include "framework/win/forms/Forms.h"
 
 class TSpineTestForm : public TForm {
   DV_CLASS(TSpineTestForm)

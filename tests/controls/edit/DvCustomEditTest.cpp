@@ -3,8 +3,8 @@
 // the main window's form data written back.
 #include "tests/controls/edit/SpinEditFixture.h"
 
-#include "framework/win/GdiObjects.h"
-#include "framework/win/Themes.h"
+#include "framework/win/graphics/GdiObjects.h"
+#include "framework/win/platform/Themes.h"
 #include "tests/controls/common/TestSurface.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vsstyle.h>
 
 #include "controls/common/DvArrows.h"
-#include "framework/win/Themes.h"
+#include "framework/win/platform/Themes.h"
 #include "tests/controls/common/TestSurface.h"
 #include "tests/controls/edit/SpinEditFixture.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "controls/edit/SystemVersion.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include "framework/core/Actions.h"
 #include "framework/core/FormReader.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/Application.h"
-#include "framework/win/Forms.h"
-#include "framework/win/Menus.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/forms/Forms.h"
+#include "framework/win/menus/Menus.h"
 #include "tests/support/win/RoundTripForm.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "tests/controls/edit/SpinEditFixture.h"
 
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 
 const char kSpinEditTestForm[] =
     "  object OtherEdit: TEdit\n    Left = 8\n    Top = 8\n    Width = 60\n    Height = 21\n"

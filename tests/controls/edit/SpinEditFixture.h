@@ -7,7 +7,7 @@
 #include "controls/edit/DecimalSeparator.h"
 #include "controls/edit/DefaultBeep.h"
 #include "controls/edit/DvSpinEdit.h"
-#include "framework/win/StdCtrls.h"
+#include "framework/win/stdctrls/StdCtrls.h"
 #include "tests/controls/common/SpineTestForm.h"
 
 // The main window's spin edit (its handlers and OnChanging / OnButtonClick logged) and a plain

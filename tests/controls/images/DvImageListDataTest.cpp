@@ -12,7 +12,7 @@
 #include "framework/core/FormData.h"
 #include "framework/core/FormReader.h"
 #include "framework/core/Streams.h"
-#include "framework/win/Themes.h"
+#include "framework/win/platform/Themes.h"
 #include "tests/controls/images/support/ImagePixels.h"
 #include "tests/controls/images/support/ImageTestForm.h"
 

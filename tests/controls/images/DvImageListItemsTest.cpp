@@ -8,7 +8,7 @@
 
 #include "controls/images/DvImageList.h"
 #include "framework/core/FormReader.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 #include "tests/controls/images/support/ImagePixels.h"
 #include "tests/controls/images/support/ImageTestForm.h"
 

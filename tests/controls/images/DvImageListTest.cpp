@@ -12,7 +12,7 @@
 #include "controls/images/DvImageList.h"
 #include "framework/core/FormReader.h"
 #include "framework/core/Streams.h"
-#include "framework/win/Icon.h"
+#include "framework/win/graphics/Icon.h"
 #include "tests/controls/images/support/ImagePixels.h"
 #include "tests/controls/images/support/ImageTestForm.h"
 

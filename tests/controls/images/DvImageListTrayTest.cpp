@@ -10,7 +10,7 @@
 #include "controls/tray/DvTrayIcon.h"
 #include "controls/tray/TrayControls.h"
 #include "controls/tray/TrayShellCalls.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 #include "tests/controls/images/support/ImagePixels.h"
 #include "tests/controls/images/support/ImageTestForm.h"
 

@@ -5,7 +5,7 @@
 #include "controls/images/DvImageSquare.h"
 #include "controls/images/ImageControls.h"
 #include "framework/core/Actions.h"
-#include "framework/win/Menus.h"
+#include "framework/win/menus/Menus.h"
 #include "tests/support/win/RoundTripForm.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "controls/images/DvImageList.h"
 #include "controls/images/DvImageSquare.h"
 #include "framework/core/FormReader.h"
-#include "framework/win/Application.h"
-#include "framework/win/Themes.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/platform/Themes.h"
 #include "tests/controls/images/support/ImagePixels.h"
 #include "tests/controls/images/support/ImageTestForm.h"
 

@@ -8,11 +8,11 @@
 
 #include "controls/menu/paint/DvMenuPainter.h"
 #include "controls/menu/paint/DvMenuUtil.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/MenuItem.h"
-#include "framework/win/SystemMenuFont.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/menus/MenuItem.h"
+#include "framework/win/menus/SystemMenuFont.h"
 #include "tests/controls/menu/MenuTestFixture.h"
-#include "tests/framework/win/GraphicsTestSupport.h"
+#include "tests/framework/win/graphics/GraphicsTestSupport.h"
 
 namespace {
 

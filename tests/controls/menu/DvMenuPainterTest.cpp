@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "controls/menu/paint/MenuFontSmoothing.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/MenuItem.h"
-#include "framework/win/SystemMenuFont.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/menus/MenuItem.h"
+#include "framework/win/menus/SystemMenuFont.h"
 #include "tests/controls/menu/MenuTestFixture.h"
-#include "tests/framework/win/GraphicsTestSupport.h"
+#include "tests/framework/win/graphics/GraphicsTestSupport.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include "controls/menu/paint/DvMenuPainter.h"
 #include "controls/menu/styler/DvMenuStyler.h"
 #include "framework/core/FormReader.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/GdiObjects.h"
-#include "framework/win/MenuItemPainter.h"
-#include "framework/win/SystemMenuFont.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/graphics/GdiObjects.h"
+#include "framework/win/menus/MenuItemPainter.h"
+#include "framework/win/menus/SystemMenuFont.h"
 #include "tests/controls/menu/MenuTestFixture.h"
-#include "tests/framework/win/MenuTestSupport.h"
+#include "tests/framework/win/menus/MenuTestSupport.h"
 
 namespace {
 

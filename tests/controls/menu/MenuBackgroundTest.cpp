@@ -10,10 +10,10 @@
 #include "controls/menu/styler/DvMenuBackground.h"
 #include "controls/menu/styler/DvMenuSideBar.h"
 #include "framework/core/Picture.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Canvas.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Canvas.h"
 #include "tests/controls/menu/MenuTestFixture.h"
-#include "tests/framework/win/GraphicsTestSupport.h"
+#include "tests/framework/win/graphics/GraphicsTestSupport.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/win/Bitmap.h"
-#include "tests/framework/win/GraphicsTestSupport.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "tests/framework/win/graphics/GraphicsTestSupport.h"
 
 namespace {
 

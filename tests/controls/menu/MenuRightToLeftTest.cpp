@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "framework/win/GdiObjects.h"
-#include "framework/win/SystemTimer.h"
+#include "framework/win/graphics/GdiObjects.h"
+#include "framework/win/platform/SystemTimer.h"
 #include "tests/controls/menu/MenuTestFixture.h"
-#include "tests/framework/win/GraphicsTestSupport.h"
+#include "tests/framework/win/graphics/GraphicsTestSupport.h"
 
 namespace {
 

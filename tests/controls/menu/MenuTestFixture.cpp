@@ -4,7 +4,7 @@
 #include "framework/core/FormReader.h"
 #include <algorithm>
 
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 
 const char kTrayMenuForm[] =
     "object MainFrm: TTestRootForm\n"

@@ -8,9 +8,9 @@
 
 #include "controls/menu/DvMenus.h"
 #include "controls/menu/styler/DvMenuStylers.h"
-#include "framework/win/ImageList.h"
-#include "tests/framework/win/GraphicsTestSupport.h"
-#include "tests/framework/win/TestForm.h"
+#include "framework/win/imagelists/ImageList.h"
+#include "tests/framework/win/forms/TestForm.h"
+#include "tests/framework/win/graphics/GraphicsTestSupport.h"
 
 inline constexpr TColor kStateColors[4] = {0x0000C0, 0x00C000, 0xC00000, 0x00C0C0};
 

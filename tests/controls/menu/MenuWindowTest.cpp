@@ -11,7 +11,7 @@
 #include <string>
 
 #include "controls/menu/styler/DvMenuStylers.h"
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 #include "tests/app/ProgramProcess.h"
 #include "tests/controls/menu/demo/MenuDemoForm.h"
 #include "tests/controls/menu/window/MenuWindowKit.h"

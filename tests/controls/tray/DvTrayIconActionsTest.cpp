@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/win/Application.h"
-#include "framework/win/MenuItem.h"
-#include "framework/win/SystemTimer.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/menus/MenuItem.h"
+#include "framework/win/platform/SystemTimer.h"
 #include "tests/controls/tray/TrayTestFixture.h"
-#include "tests/framework/win/MessagePump.h"
+#include "tests/framework/win/platform/MessagePump.h"
 
 namespace {
 

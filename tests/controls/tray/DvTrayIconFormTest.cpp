@@ -4,8 +4,8 @@
 
 #include "controls/tray/DvTrayIcon.h"
 #include "controls/tray/TrayControls.h"
-#include "framework/win/ImageList.h"
-#include "framework/win/Menus.h"
+#include "framework/win/imagelists/ImageList.h"
+#include "framework/win/menus/Menus.h"
 #include "tests/support/win/RoundTripForm.h"
 
 namespace {

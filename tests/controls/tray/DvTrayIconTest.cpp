@@ -6,9 +6,9 @@
 #include "controls/tray/TaskbarCreated.h"
 #include "controls/tray/TrayNotifyRecord.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 #include "tests/controls/tray/TrayTestFixture.h"
-#include "tests/framework/win/MessagePump.h"
+#include "tests/framework/win/platform/MessagePump.h"
 
 namespace {
 

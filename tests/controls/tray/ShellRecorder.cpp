@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "controls/tray/TrayNotifyRecord.h"
-#include "framework/win/Icon.h"
-#include "tests/framework/win/GraphicsTestSupport.h"
+#include "framework/win/graphics/Icon.h"
+#include "tests/framework/win/graphics/GraphicsTestSupport.h"
 
 namespace {
 

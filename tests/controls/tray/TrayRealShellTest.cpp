@@ -4,7 +4,7 @@
 #include "controls/tray/DvTrayIcon.h"
 #include "controls/tray/TrayControls.h"
 #include "controls/tray/TrayNotifyRecord.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "controls/tray/TrayControls.h"
 #include "framework/core/FormReader.h"
-#include "framework/win/Application.h"
-#include "framework/win/Bitmap.h"
-#include "tests/framework/win/MessagePump.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "tests/framework/win/platform/MessagePump.h"
 
 void TrayIconTest::SetUpTestSuite() {
   RegisterTestRootClasses();

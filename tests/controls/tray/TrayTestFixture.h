@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "controls/tray/DvTrayIcon.h"
-#include "framework/win/ImageList.h"
-#include "framework/win/PopupMenu.h"
+#include "framework/win/imagelists/ImageList.h"
+#include "framework/win/menus/PopupMenu.h"
 #include "tests/controls/tray/ShellRecorder.h"
-#include "tests/framework/win/TestForm.h"
+#include "tests/framework/win/forms/TestForm.h"
 
 // The colours of the four state images.
 inline constexpr TColor kImageColors[4] = {0x0000C0, 0x00C000, 0xC00000, 0x00C0C0};

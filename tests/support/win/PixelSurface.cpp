@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "framework/win/Font.h"
-#include "framework/win/WinControl.h"
+#include "framework/win/controls/WinControl.h"
+#include "framework/win/graphics/Font.h"
 
 PixelSurface::PixelSurface(int width, int height, TColor fill)
     : width_(width), height_(height), dc_(nullptr) {

@@ -9,8 +9,8 @@
 
 #include "framework/core/Colors.h"
 #include "framework/core/Types.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/graphics/GdiObjects.h"
 
 class TWinControl;
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "framework/win/Application.h"
-#include "framework/win/Forms.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/forms/Forms.h"
 
 class TRoundTripForm : public TForm {
   DV_CLASS(TRoundTripForm)

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "framework/win/Font.h"
-#include "framework/win/ImageList.h"
-#include "framework/win/WinControl.h"
+#include "framework/win/controls/WinControl.h"
+#include "framework/win/graphics/Font.h"
+#include "framework/win/imagelists/ImageList.h"
 
 std::vector<TColor> DrawnImage(TCustomImageList& list, int index, TColor background) {
   PixelSurface surface(list.Width(), list.Height(), background);

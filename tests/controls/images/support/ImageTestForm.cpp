@@ -2,7 +2,7 @@
 
 #include "controls/images/ImageControls.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 
 const TClassInfo& TImageTestForm::StaticClassInfo() {
   static const TClassInfo info = DefineClassInfo<TImageTestForm, TForm>("TImageTestForm");

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/win/Forms.h"
+#include "framework/win/forms/Forms.h"
 
 class TImageTestForm : public TForm {
   DV_CLASS(TImageTestForm)

@@ -8,9 +8,9 @@
 #include "controls/menu/DvMenus.h"
 #include "controls/menu/MenuControls.h"
 #include "controls/menu/styler/DvMenuStylers.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/ImageList.h"
-#include "framework/win/MenuMessages.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/imagelists/ImageList.h"
+#include "framework/win/menus/MenuMessages.h"
 
 #undef RegisterClass
 

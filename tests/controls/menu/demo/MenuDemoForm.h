@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "framework/win/Forms.h"
+#include "framework/win/forms/Forms.h"
 
 class TDvMainMenu;
 class TDvMenuFantasyStyler;

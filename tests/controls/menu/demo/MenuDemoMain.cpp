@@ -8,7 +8,7 @@
 
 #include "controls/menu/DvMenus.h"
 #include "controls/menu/MenuAnimation.h"
-#include "framework/win/Application.h"
+#include "framework/win/forms/Application.h"
 #include "tests/controls/menu/demo/MenuDemoForm.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {

@@ -6,8 +6,8 @@
 
 #include "framework/core/SysUtils.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Font.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Font.h"
 #include "imaging/gif/DvGIFImage.h"
 #include "imaging/gif/GIFFrameGraphic.h"
 #include "imaging/gif/GIFMemoryBitmap.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "framework/core/SysUtils.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/GlobalMemory.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/platform/GlobalMemory.h"
 #include "imaging/gif/DvGIFImage.h"
 #include "imaging/gif/GIFClipboardCalls.h"
 #include "imaging/gif/GIFFrameGraphic.h"

@@ -11,7 +11,7 @@
 
 #include "framework/core/Picture.h"
 #include "framework/core/PictureFormats.h"
-#include "framework/win/Bitmap.h"
+#include "framework/win/graphics/Bitmap.h"
 #include "imaging/gif/DvGIFImage.h"
 #include "imaging/gif/GIFRegistration.h"
 #include "tests/imaging/gif/win/GifWinTestSupport.h"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "framework/core/Colors.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/GdiObjects.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/graphics/GdiObjects.h"
 #include "imaging/gif/GIFTypes.h"
 #include "tests/support/win/PixelSurface.h"
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "framework/core/SysUtils.h"
-#include "framework/win/Application.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Forms.h"
-#include "framework/win/Image.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/forms/Forms.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/stdctrls/Image.h"
 #include "imaging/gif/DvGIFImage.h"
 #include "imaging/gif/GIFMemoryBitmap.h"
 #include "imaging/gif/GIFRegistration.h"

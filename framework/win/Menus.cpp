@@ -1,8 +1,0 @@
-#include "framework/core/TypInfo.h"
-#include "framework/win/Menus.h"
-
-void RegisterMenuClasses() {
-  ClassRegistry::Register(TMenuItem::StaticClassInfo());
-  ClassRegistry::Register(TPopupMenu::StaticClassInfo());
-  ClassRegistry::Register(TMainMenu::StaticClassInfo());
-}

@@ -1,8 +1,0 @@
-// The standard controls of the framework: the edit box and the label.
-#pragma once
-
-#include "framework/win/Edit.h"
-#include "framework/win/Label.h"
-
-// Makes TEdit and TLabel known to form data (idempotent).
-void RegisterStdCtrlsClasses();
