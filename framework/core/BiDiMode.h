@@ -10,6 +10,14 @@
 // bdRightToLeftReadingOnly: read right to left, nothing else changes.
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
+// A component whose reading order the components it owns may take: a menu with ParentBiDiMode reads
+// as its owner does. Controls implement it, so that menus need not know them.
+class IBiDiModeOwner {
+ public:
+  virtual ~IBiDiModeOwner() = default;
+  virtual TBiDiMode BiDiMode() const = 0;
+};
+
 // Form data names, by ordinal.
 const std::vector<std::string>& BiDiModeNames();
 

@@ -99,7 +99,7 @@ TShiftState KeysToShiftState(WPARAM keys);
 // Key data of WM_KEYDOWN/WM_CHAR: Alt is reported in bit 29.
 TShiftState KeyDataToShiftState(LPARAM keyData);
 
-class TControl : public TComponent {
+class TControl : public TComponent, public IBiDiModeOwner {
   DV_CLASS(TControl)
  public:
   explicit TControl(TComponent* owner);
@@ -201,7 +201,7 @@ class TControl : public TComponent {
 
   // ---- right to left ----
   // Setting BiDiMode clears ParentBiDiMode; with ParentBiDiMode the parent's mode is taken.
-  TBiDiMode BiDiMode() const { return bidiMode_; }
+  TBiDiMode BiDiMode() const override { return bidiMode_; }
   void SetBiDiMode(TBiDiMode value);
   bool ParentBiDiMode() const { return parentBiDiMode_; }
   void SetParentBiDiMode(bool value);

@@ -2,7 +2,6 @@
 
 #include "framework/core/SysUtils.h"
 #include "framework/core/TypInfo.h"
-#include "framework/win/controls/Controls.h"
 #include "framework/win/imagelists/ImageList.h"
 #include "framework/win/menus/MenuBuilder.h"
 #include "framework/win/platform/EventDispatch.h"
@@ -46,7 +45,7 @@ void TMenu::SetOwnerDraw(bool ownerDraw) {
 
 TBiDiMode TMenu::BiDiMode() const {
   if (parentBiDiMode_)
-    if (const auto* control = dynamic_cast<const TControl*>(Owner())) return control->BiDiMode();
+    if (const auto* owner = dynamic_cast<const IBiDiModeOwner*>(Owner())) return owner->BiDiMode();
   return bidiMode_;
 }
 
