@@ -128,7 +128,9 @@ TEST_F(HostileValuesTest, EverySettingAnswersEveryPlantAndOnlyWellFormedNumbersA
       std::vector<std::string> twice = once;
       twice.insert(twice.end(), once.begin(), once.end());
       EXPECT_EQ(SettingsWritten(), twice);
-      if (plant.keyInstead) EXPECT_TRUE(scratch.KeyExists("Settings\\" + std::string(name)));
+      if (plant.keyInstead) {
+        EXPECT_TRUE(scratch.KeyExists("Settings\\" + std::string(name)));
+      }
 
       NextCase();
     }

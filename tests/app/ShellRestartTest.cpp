@@ -119,8 +119,9 @@ TEST_F(ShellRestartTest, TheIconComesBackInTheCurrentPictureWithItsTipTenTimesOv
     ASSERT_EQ(expected.size(), 256u);
     EXPECT_TRUE(PumpUntil([&] { return ShownPicture(ours[0]) == expected; }, 2000))
         << "the icon does not show state image " << state;
-    if (round == 1 || round == 10)
+    if (round == 1 || round == 10) {
       EXPECT_EQ(TipShownFor(ours[0]), L"Dorv Internet Auto-Dialer v0.1");
+    }
 
     if (round == 1) settled = THandleCensus::Take();
     EXPECT_EQ(THandleCensus::Take(), settled) << THandleCensus::Take().ToString();

@@ -73,7 +73,9 @@ class MenuWindowTest : public testing::TestWithParam<TFantasyStyle> {
     for (int i = 0; i < 3 && menu != nullptr && IsWindowVisible(menu); ++i)
       PressKey(VK_ESCAPE);
     if (barActive) PressKey(VK_ESCAPE);
-    if (program && form != nullptr) EXPECT_TRUE(program->CloseAndWait(form, 5000));
+    if (program && form != nullptr) {
+      EXPECT_TRUE(program->CloseAndWait(form, 5000));
+    }
   }
 
   std::string PresetName() const { return FantasyStyleNames()[GetParam()]; }
