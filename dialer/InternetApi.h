@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include "framework/core/CallTableScope.h"
+
 // One pointer per wininet entry point used; signatures are the platform's.
 struct TInternetApi {
   decltype(&::InternetGetConnectedState) GetConnectedState;
@@ -21,15 +23,4 @@ const TInternetApi& SystemInternetApi();
 const TInternetApi& InternetApi();
 
 // Puts a table in force for its lifetime and restores the previous one afterwards.
-// Scopes nest; destroy them in reverse order of creation (automatic variables do).
-class TInternetApiScope {
- public:
-  explicit TInternetApiScope(const TInternetApi& api);
-  ~TInternetApiScope();
-  TInternetApiScope(const TInternetApiScope&) = delete;
-  TInternetApiScope& operator=(const TInternetApiScope&) = delete;
-
- private:
-  TInternetApi api_;
-  const TInternetApi* previous_;
-};
+using TInternetApiScope = TCallTableScope<TInternetApi>;

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <ras.h>
 
+#include "framework/core/CallTableScope.h"
+
 // One pointer per rasapi32 entry point used; signatures are the platform's.
 struct TRasApi {
   decltype(&::RasConnectionNotificationW) ConnectionNotification;
@@ -17,15 +19,4 @@ const TRasApi& SystemRasApi();
 const TRasApi& RasApi();
 
 // Puts a table in force for its lifetime and restores the previous one afterwards.
-// Scopes nest; destroy them in reverse order of creation (automatic variables do).
-class TRasApiScope {
- public:
-  explicit TRasApiScope(const TRasApi& api);
-  ~TRasApiScope();
-  TRasApiScope(const TRasApiScope&) = delete;
-  TRasApiScope& operator=(const TRasApiScope&) = delete;
-
- private:
-  TRasApi api_;
-  const TRasApi* previous_;
-};
+using TRasApiScope = TCallTableScope<TRasApi>;

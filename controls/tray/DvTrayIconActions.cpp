@@ -4,6 +4,7 @@
 
 #include "controls/tray/TaskbarCreated.h"
 #include "controls/tray/TrayNotifyRecord.h"
+#include "framework/core/ScopedFlag.h"
 #include "framework/win/forms/Application.h"
 #include "framework/win/forms/Forms.h"
 #include "framework/win/menus/PopupMenu.h"
@@ -14,18 +15,6 @@ namespace {
 constexpr LPARAM kBalloonHide = 1027;
 constexpr LPARAM kBalloonTimeout = 1028;
 constexpr LPARAM kBalloonUserClick = 1029;
-
-// Clears a flag when the scope ends, also when an error passes through.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 }  // namespace
 
@@ -97,7 +86,7 @@ void TDvTrayIcon::MouseAction(TDvTrayIconClicks click, const TNotifyEvent& event
 
 void TDvTrayIcon::ReAddAfterTaskbarRestart() {
   // The shell may still be starting; a failure here must not disturb the message.
-  FlagScope forced(forcedEnable_);
+  const ScopedFlag forced(forcedEnable_);
   try {
     SetEnabled(true);
   } catch (...) {
@@ -110,14 +99,14 @@ void TDvTrayIcon::ShowPopupMenu() {
   GetCursorPos(&cursor);
   // Without the foreground the menu would not close when the user clicks elsewhere.
   if (auto* form = dynamic_cast<TCustomForm*>(Owner())) SetForegroundWindow(form->Handle());
-  FlagScope showing(menuShowing_);
+  const ScopedFlag showing(menuShowing_);
   popupMenu_->Popup(cursor.x, cursor.y);
   PostMessageA(nullptr, WM_NULL, 0, 0);
 }
 
 void TDvTrayIcon::RestoreApplication() {
   if (menuShowing_) return;
-  FlagScope restoring(restoring_);
+  const ScopedFlag restoring(restoring_);
   Application().Restore();
   if (enabled_) {
     const HWND window = Application().Handle();

@@ -12,11 +12,6 @@ HRESULT CALLBACK Shell32DllGetVersion(DLLVERSIONINFO* info) {
   return proc(info);
 }
 
-TTrayShellCalls& CurrentCalls() {
-  static TTrayShellCalls calls = DefaultTrayShellCalls();
-  return calls;
-}
-
 }  // namespace
 
 const TTrayShellCalls& DefaultTrayShellCalls() noexcept {
@@ -25,16 +20,7 @@ const TTrayShellCalls& DefaultTrayShellCalls() noexcept {
 }
 
 const TTrayShellCalls& TrayShellCalls() noexcept {
-  return CurrentCalls();
-}
-
-TTrayShellCallsScope::TTrayShellCallsScope(const TTrayShellCalls& calls) noexcept
-    : previous_(CurrentCalls()) {
-  CurrentCalls() = calls;
-}
-
-TTrayShellCallsScope::~TTrayShellCallsScope() {
-  CurrentCalls() = previous_;
+  return TTrayShellCallsScope::InForce(DefaultTrayShellCalls());
 }
 
 DWORD ShellMajorVersion() noexcept {

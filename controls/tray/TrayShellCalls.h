@@ -7,6 +7,8 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include "framework/core/CallTableScope.h"
+
 struct TTrayShellCalls {
   // Shell_NotifyIconA: TRUE when the shell accepted the request.
   BOOL(WINAPI* notifyIcon)(DWORD message, PNOTIFYICONDATAA data);
@@ -20,17 +22,8 @@ const TTrayShellCalls& TrayShellCalls() noexcept;
 // E_NOTIMPL when shell32 is not loaded or does not export it).
 const TTrayShellCalls& DefaultTrayShellCalls() noexcept;
 
-// Installs a table for its lifetime and puts the previous one back.
-class TTrayShellCallsScope {
- public:
-  explicit TTrayShellCallsScope(const TTrayShellCalls& calls) noexcept;
-  ~TTrayShellCallsScope();
-  TTrayShellCallsScope(const TTrayShellCallsScope&) = delete;
-  TTrayShellCallsScope& operator=(const TTrayShellCallsScope&) = delete;
-
- private:
-  TTrayShellCalls previous_;
-};
+// Puts a table in force for its lifetime and restores the previous one afterwards.
+using TTrayShellCallsScope = TCallTableScope<TTrayShellCalls>;
 
 // The shell's major version through the table's DllGetVersion (cbSize 20); 0 when it is missing
 // or fails. Never throws.

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "framework/core/CallTableScope.h"
+
 struct TGIFClipboardCalls {
   // GlobalAlloc: the block for the data, or nullptr when none can be had.
   HGLOBAL(WINAPI* globalAlloc)(UINT flags, SIZE_T bytes);
@@ -13,14 +15,5 @@ struct TGIFClipboardCalls {
 // The table in force. Never throws.
 const TGIFClipboardCalls& GIFClipboardCalls() noexcept;
 
-// Installs a table for its lifetime and puts the previous one back.
-class TGIFClipboardCallsScope {
- public:
-  explicit TGIFClipboardCallsScope(const TGIFClipboardCalls& calls) noexcept;
-  ~TGIFClipboardCallsScope();
-  TGIFClipboardCallsScope(const TGIFClipboardCallsScope&) = delete;
-  TGIFClipboardCallsScope& operator=(const TGIFClipboardCallsScope&) = delete;
-
- private:
-  TGIFClipboardCalls previous_;
-};
+// Puts a table in force for its lifetime and restores the previous one afterwards.
+using TGIFClipboardCallsScope = TCallTableScope<TGIFClipboardCalls>;

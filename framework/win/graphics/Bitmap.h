@@ -167,6 +167,9 @@ class TBitmap : public TGraphic {
   // Re-creates the pixels in another kind or format (BitBlt does the conversion).
   void ConvertTo(TBitmapHandleType type, const TDibImage& layout, bool monochrome);
   void CopyPixels(HBITMAP from, HBITMAP to, int width, int height) const;
+  // GetDIBits of every row into bits, in the format that info (a BITMAPINFO with its colour
+  // table) asks for, with the palette selected and realised; fails when a row is not read.
+  void ReadAllRows(void* bits, std::vector<uint8_t>& info) const;
   void ClearImage();
 
   GdiObject<HBITMAP> handle_;

@@ -56,18 +56,7 @@ TDibImage TBitmap::ToDib() {
   dib.height = height_;
   dib.bits.resize(dib.Stride() * static_cast<size_t>(height_));
   std::vector<uint8_t> info = MakeBitmapInfo(dib, width_, height_);
-  WindowDC screen(nullptr);
-  auto palette = static_cast<HPALETTE>(Palette());
-  HPALETTE oldPalette = nullptr;
-  if (palette != nullptr) {
-    oldPalette = SelectPalette(screen.Get(), palette, FALSE);
-    RealizePalette(screen.Get());
-  }
-  const int rows =
-      GetDIBits(screen.Get(), handle_.Get(), 0, static_cast<UINT>(height_), dib.bits.data(),
-                reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
-  if (palette != nullptr) SelectPalette(screen.Get(), oldPalette, FALSE);
-  if (rows != height_) ThrowNotValid();
+  ReadAllRows(dib.bits.data(), info);
   if (depth <= 8) {
     const auto* table = reinterpret_cast<const TDibColor*>(info.data() + sizeof(BITMAPINFOHEADER));
     dib.palette.assign(table, table + (size_t{1} << depth));
@@ -83,6 +72,11 @@ std::vector<uint8_t> TBitmap::ReadRows24() {
   TDibImage layout = LayoutForDepth(24);
   std::vector<uint8_t> rows(TDibImage::DibStride(width_, 24) * static_cast<size_t>(height_));
   std::vector<uint8_t> info = MakeBitmapInfo(layout, width_, height_);
+  ReadAllRows(rows.data(), info);
+  return rows;
+}
+
+void TBitmap::ReadAllRows(void* bits, std::vector<uint8_t>& info) const {
   WindowDC screen(nullptr);
   auto palette = static_cast<HPALETTE>(Palette());
   HPALETTE oldPalette = nullptr;
@@ -90,12 +84,10 @@ std::vector<uint8_t> TBitmap::ReadRows24() {
     oldPalette = SelectPalette(screen.Get(), palette, FALSE);
     RealizePalette(screen.Get());
   }
-  const int read =
-      GetDIBits(screen.Get(), handle_.Get(), 0, static_cast<UINT>(height_), rows.data(),
-                reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
+  const int read = GetDIBits(screen.Get(), handle_.Get(), 0, static_cast<UINT>(height_), bits,
+                             reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
   if (palette != nullptr) SelectPalette(screen.Get(), oldPalette, FALSE);
   if (read != height_) ThrowNotValid();
-  return rows;
 }
 
 void TBitmap::SaveToStream(TStream& stream) {

@@ -1,14 +1,5 @@
 #include "framework/win/platform/RegistryApi.h"
 
-namespace {
-
-const TRegistryApi*& CurrentRegistryApi() {
-  static const TRegistryApi* current = &SystemRegistryApi();
-  return current;
-}
-
-}  // namespace
-
 const TRegistryApi& SystemRegistryApi() {
   static const TRegistryApi system{&::RegCreateKeyExA,  &::RegOpenKeyExA,   &::RegQueryValueExA,
                                    &::RegSetValueExA,   &::RegDeleteValueA, &::RegCloseKey,
@@ -17,14 +8,5 @@ const TRegistryApi& SystemRegistryApi() {
 }
 
 const TRegistryApi& RegistryApi() {
-  return *CurrentRegistryApi();
-}
-
-TRegistryApiScope::TRegistryApiScope(const TRegistryApi& api)
-    : api_(api), previous_(CurrentRegistryApi()) {
-  CurrentRegistryApi() = &api_;
-}
-
-TRegistryApiScope::~TRegistryApiScope() {
-  CurrentRegistryApi() = previous_;
+  return TRegistryApiScope::InForce(SystemRegistryApi());
 }

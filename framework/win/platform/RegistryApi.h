@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "framework/core/CallTableScope.h"
+
 // One pointer per advapi32 entry point the accessor uses; signatures are the platform's.
 struct TRegistryApi {
   decltype(&::RegCreateKeyExA) CreateKeyEx;
@@ -23,15 +25,4 @@ const TRegistryApi& SystemRegistryApi();
 const TRegistryApi& RegistryApi();
 
 // Puts a table in force for its lifetime and restores the previous one afterwards.
-// Scopes nest; destroy them in reverse order of creation (automatic variables do).
-class TRegistryApiScope {
- public:
-  explicit TRegistryApiScope(const TRegistryApi& api);
-  ~TRegistryApiScope();
-  TRegistryApiScope(const TRegistryApiScope&) = delete;
-  TRegistryApiScope& operator=(const TRegistryApiScope&) = delete;
-
- private:
-  TRegistryApi api_;
-  const TRegistryApi* previous_;
-};
+using TRegistryApiScope = TCallTableScope<TRegistryApi>;
